@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs everything the build, the tests and the benchmarks need on Debian 12 (run as root).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libboost-dev
+    fonts-liberation
+    locales
+    clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The money and separator tests run under these locales; make the ones the machine lacks.
+for loc in en_US de_DE fr_FR de_CH nl_NL ja_JP en_GB; do
+    if ! locale -a 2>/dev/null | grep -qix "${loc}.utf-\?8"; then
+        localedef -i "$loc" -f UTF-8 "${loc}.UTF-8" \
+            || echo "warning: could not generate locale ${loc}.UTF-8; its tests will be skipped" >&2
+    fi
+done
