@@ -1,8 +1,8 @@
 #include "core/fp_check.h"
 
-#include "core/math_error.h"
-
 #include <cfenv>
+
+#include "core/math_error.h"
 
 namespace lw::core {
 

@@ -1,9 +1,9 @@
 #include "core/payment.h"
 
+#include <cmath>
+
 #include "core/fp_check.h"
 #include "core/math_error.h"
-
-#include <cmath>
 
 namespace lw::core {
 
@@ -47,12 +47,18 @@ long double CalcPayment(long double principal, long double annualRate, std::int3
         return 0;
     if (std::isnan(annualRate))
         throw MathError("Invalid floating point operation");
-    const long double r = checkedArithmetic([&] { return ratePerPeriod(annualRate, periodKind); });
+    const long double r = checkedArithmetic([&] {
+        return ratePerPeriod(annualRate, periodKind);
+    });
     // Without interest (or with a rate too small to change 1 + r) the loan is repaid in equal parts.
     if (r == 0 || 1 + r == 1)
-        return checkedArithmetic([&] { return roundedToDouble(principal / periods); });
+        return checkedArithmetic([&] {
+            return roundedToDouble(principal / periods);
+        });
     const long double p = getPower(1 + r, -static_cast<long double>(periods));
-    return checkedArithmetic([&] { return roundedToDouble((principal * r) / (1 - p)); });
+    return checkedArithmetic([&] {
+        return roundedToDouble((principal * r) / (1 - p));
+    });
 }
 
 } // namespace lw::core

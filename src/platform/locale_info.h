@@ -8,12 +8,12 @@ namespace lw::platform {
 /// international profile; each default is the US value used when the locale says nothing.
 struct LocaleInfo
 {
-    QString decimalSeparator = QStringLiteral(".");  // sDecimal
+    QString decimalSeparator = QStringLiteral("."); // sDecimal
     QString thousandSeparator = QStringLiteral(","); // sThousand
-    QString currencySymbol = QStringLiteral("$");    // sCurrency
-    int currencyFormat = 0;                          // iCurrency: positive pattern 0..3
-    int negativeCurrencyFormat = 0;                  // iNegCurr: negative pattern 0..15
-    int currencyDigits = 2;                          // iCurrDigits
+    QString currencySymbol = QStringLiteral("$"); // sCurrency
+    int currencyFormat = 0; // iCurrency: positive pattern 0..3
+    int negativeCurrencyFormat = 0; // iNegCurr: negative pattern 0..15
+    int currencyDigits = 2; // iCurrDigits
 
     bool operator==(const LocaleInfo &) const = default;
 };

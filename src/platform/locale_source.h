@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/locale_info.h"
-
 #include <utility>
+
+#include "platform/locale_info.h"
 
 namespace lw::platform {
 
@@ -20,7 +20,9 @@ public:
 class FixedLocaleSource final : public LocaleSource
 {
 public:
-    explicit FixedLocaleSource(LocaleInfo info = {}) : m_info(std::move(info)) { }
+    explicit FixedLocaleSource(LocaleInfo info = {})
+        : m_info(std::move(info))
+    { }
 
     LocaleInfo current() const override { return m_info; }
 

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cwchar>
 #include <string>
+
 #include <locale.h>
 
 namespace lw::platform {
@@ -15,7 +16,7 @@ QString decode(const char *text)
     if (!text)
         return {};
     QString result;
-    std::mbstate_t state {};
+    std::mbstate_t state{};
     const char *p = text;
     const char *end = text + std::char_traits<char>::length(text);
     while (p < end) {
@@ -74,10 +75,10 @@ LocaleInfo localeInfoFrom(const std::lconv &conv)
 {
     const LocaleInfo defaults;
     LocaleInfo info;
-    info.decimalSeparator
-            = firstNonEmpty(conv.decimal_point, conv.mon_decimal_point, defaults.decimalSeparator);
-    info.thousandSeparator
-            = firstNonEmpty(conv.thousands_sep, conv.mon_thousands_sep, defaults.thousandSeparator);
+    info.decimalSeparator =
+            firstNonEmpty(conv.decimal_point, conv.mon_decimal_point, defaults.decimalSeparator);
+    info.thousandSeparator =
+            firstNonEmpty(conv.thousands_sep, conv.mon_thousands_sep, defaults.thousandSeparator);
     info.currencySymbol = firstNonEmpty(conv.currency_symbol, nullptr, defaults.currencySymbol);
     info.currencyFormat = currencyFormatFrom(conv, defaults.currencyFormat);
     info.negativeCurrencyFormat = negativeCurrencyFormatFrom(conv, defaults.negativeCurrencyFormat);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/locale_source.h"
-
 #include <clocale>
 #include <optional>
+
+#include "platform/locale_source.h"
 
 namespace lw::platform {
 

@@ -1,13 +1,14 @@
 #include "core/payment.h"
 
-#include "core/math_error.h"
-
-#include <boost/multiprecision/cpp_bin_float.hpp>
 #include <cmath>
 #include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
+
+#include "core/math_error.h"
+
+#include <boost/multiprecision/cpp_bin_float.hpp>
 
 using lw::core::CalcPayment;
 using lw::core::getPower;
@@ -65,8 +66,8 @@ TEST(CalcPayment, ZeroRateRepaysPrincipalInEqualParts)
 
 TEST(CalcPayment, NotANumberRateIsAMathError)
 {
-    EXPECT_THROW(CalcPayment(80000, std::numeric_limits<long double>::quiet_NaN(), 360, 6),
-            MathError);
+    EXPECT_THROW(
+            CalcPayment(80000, std::numeric_limits<long double>::quiet_NaN(), 360, 6), MathError);
 }
 
 TEST(CalcPayment, KindsOutsideTheTableUseTheRateUnchanged)
@@ -113,8 +114,8 @@ TEST(GetPower, ZeroOrNotANumberBaseGivesZero)
 
 TEST(GetPower, CapsOnlyAboveEightyEight)
 {
-    EXPECT_EQ(getPower(std::exp(1.0L), 88), std::exp(static_cast<long double>(
-                                                     static_cast<double>(88 * std::log(std::exp(1.0L))))));
+    EXPECT_EQ(getPower(std::exp(1.0L), 88),
+            std::exp(static_cast<long double>(static_cast<double>(88 * std::log(std::exp(1.0L))))));
     EXPECT_EQ(getPower(10, 1000), std::exp(88.0L));
     EXPECT_THROW(getPower(-2, 3), MathError);
 }
@@ -132,8 +133,8 @@ TEST(CalcPayment, MatchesHighPrecisionReferenceOverManyPositiveRates)
         const double rate = rates(random);
         const int n = periods(random);
         const int kind = kinds(random);
-        const double expected = static_cast<double>(
-                referencePayment(principal, rate, n, perYear[kind - 1]));
+        const double expected =
+                static_cast<double>(referencePayment(principal, rate, n, perYear[kind - 1]));
         const double actual = static_cast<double>(CalcPayment(principal, rate, n, kind));
         ASSERT_NEAR(actual, expected, std::abs(expected) * 1e-12)
                 << principal << " at " << rate << " % over " << n << " kind " << kind;

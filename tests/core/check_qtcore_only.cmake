@@ -1,0 +1,11 @@
+# Fails when BINARY needs a Qt library other than QtCore.
+execute_process(COMMAND ldd ${BINARY} OUTPUT_VARIABLE libraries RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "ldd failed on ${BINARY}")
+endif()
+string(REGEX MATCHALL "libQt6[A-Za-z]+" qt_libraries "${libraries}")
+list(REMOVE_DUPLICATES qt_libraries)
+if(NOT qt_libraries STREQUAL "libQt6Core")
+    message(FATAL_ERROR "${BINARY} loads ${qt_libraries}; expected libQt6Core only")
+endif()
+message(STATUS "${BINARY} loads ${qt_libraries} only")
