@@ -5,40 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "core/math_error.h"
+#include "support/core_doubles.h"
 
 using namespace lw::core;
 
 namespace {
 
-struct FakeField final : NumberField
-{
-    double value = 0;
-    int writes = 0;
-
-    double FloatValue() override { return value; }
-
-    void setFloatValue(double v) override
-    {
-        value = v;
-        ++writes;
-    }
-};
-
-struct FakeButton final : TermButton
-{
-    bool checked = false;
-
-    bool isChecked() const override { return checked; }
-
-    void setChecked(bool c) override { checked = c; }
-};
-
-struct FakeLabel final : TextLabel
-{
-    QString text;
-
-    void setText(const QString &t) override { text = t; }
-};
+using lw::test::FakeButton;
+using lw::test::FakeField;
+using lw::test::FakeLabel;
 
 class CalculationPass : public testing::Test
 {
