@@ -1,0 +1,249 @@
+#include "platform/gui/painter_text_surface.h"
+
+#include <algorithm>
+
+#include <QPainter>
+#include <QPolygon>
+
+#include "platform/gui/cp1252.h"
+#include "platform/gui/text_prefix.h"
+
+namespace lw::platform {
+
+namespace {
+
+// Keeps absurd markup sizes from asking the font engine for gigantic glyphs.
+constexpr int maxPixelSize = 1000;
+
+QPalette::ColorRole roleOfSystemColour(std::uint32_t number)
+{
+    switch (number) {
+    case 2:
+    case 13:
+        return QPalette::Highlight;
+    case 5:
+        return QPalette::Base;
+    case 9:
+    case 14:
+        return QPalette::HighlightedText;
+    case 12:
+    case 16:
+        return QPalette::Dark;
+    case 15:
+        return QPalette::Button;
+    case 18:
+        return QPalette::ButtonText;
+    case 20:
+        return QPalette::Light;
+    case 21:
+    case 6:
+        return QPalette::Shadow;
+    case 22:
+        return QPalette::Midlight;
+    case 23:
+        return QPalette::ToolTipText;
+    case 24:
+        return QPalette::ToolTipBase;
+    case 1:
+    case 4:
+    case 10:
+    case 11:
+        return QPalette::Window;
+    case 3:
+        return QPalette::Mid;
+    default:
+        return QPalette::WindowText;
+    }
+}
+
+QRect toQRect(const Rect &r)
+{
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+QPolygon toQPolygon(std::span<const Point> points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point &p : points)
+        polygon.append(QPoint(p.x, p.y));
+    return polygon;
+}
+
+} // namespace
+
+PainterTextSurface::PainterTextSurface(
+        QPainter *painter, const FontSpec &font, const QPalette &palette)
+    : m_painter(painter)
+    , m_palette(palette)
+    , m_spec(font)
+    , m_font(qFontFor(font))
+    , m_metrics(m_font)
+{ }
+
+QFont PainterTextSurface::qFontFor(const FontSpec &font)
+{
+    QFont f(font.name);
+    // Whole pixels, as the platform rounds point sizes at 96 dpi.
+    const long long pixels = (static_cast<long long>(font.pointSize) * 96 + 36) / 72;
+    f.setPixelSize(static_cast<int>(std::clamp<long long>(pixels, 1, maxPixelSize)));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    return f;
+}
+
+void PainterTextSurface::setFont(const FontSpec &font)
+{
+    if (font == m_spec)
+        return;
+    const bool sameFace = font.name == m_spec.name && font.pointSize == m_spec.pointSize
+            && font.bold == m_spec.bold && font.italic == m_spec.italic
+            && font.underline == m_spec.underline && font.strikeOut == m_spec.strikeOut;
+    m_spec = font;
+    if (sameFace)
+        return;
+    m_font = qFontFor(font);
+    m_metrics = QFontMetrics(m_font);
+}
+
+PainterTextSurface::Shaped PainterTextSurface::shape(QStringView text, TextFormat format) const
+{
+    Shaped shaped;
+    if (format & TextNoPrefix) {
+        shaped.text = cp1252ToUnicode(text);
+    } else {
+        PrefixedText prefixed = applyPrefix(text);
+        shaped.text = cp1252ToUnicode(prefixed.text);
+        shaped.underlined = std::move(prefixed.underlined);
+    }
+    shaped.expandTabs = (format & TextExpandTabs) != 0;
+    return shaped;
+}
+
+// x offset of character `index`; tab stops every eight average character widths.
+int PainterTextSurface::advanceTo(const Shaped &shaped, qsizetype index) const
+{
+    const QStringView text(shaped.text);
+    if (!shaped.expandTabs)
+        return m_metrics.horizontalAdvance(text.left(index).toString());
+    const int tabStop = std::max(1, 8 * m_metrics.averageCharWidth());
+    int x = 0;
+    qsizetype start = 0;
+    while (start < index) {
+        qsizetype tab = text.indexOf(u'\t', start);
+        if (tab < 0 || tab >= index) {
+            x += m_metrics.horizontalAdvance(text.mid(start, index - start).toString());
+            break;
+        }
+        x += m_metrics.horizontalAdvance(text.mid(start, tab - start).toString());
+        x = (x / tabStop + 1) * tabStop;
+        start = tab + 1;
+    }
+    return x;
+}
+
+TextSize PainterTextSurface::measureText(QStringView text, TextFormat format)
+{
+    const Shaped shaped = shape(text, format);
+    const int leading = (format & TextExternalLeading) ? std::max(0, m_metrics.leading()) : 0;
+    return { advanceTo(shaped, shaped.text.size()), m_metrics.height() + leading };
+}
+
+void PainterTextSurface::drawText(QStringView text, const Rect &box, TextFormat format)
+{
+    if (!m_painter || box.right <= box.left || box.bottom <= box.top)
+        return;
+    Shaped shaped = shape(text, format);
+    int width = advanceTo(shaped, shaped.text.size());
+    if ((format & TextEndEllipsis) && width > box.width()) {
+        shaped.text = m_metrics.elidedText(shaped.text, Qt::ElideRight, box.width());
+        shaped.expandTabs = false;
+        width = m_metrics.horizontalAdvance(shaped.text);
+    }
+    const int height = m_metrics.height();
+    const int top = (format & TextBottom) ? box.bottom - height : box.top;
+    m_painter->save();
+    m_painter->setClipRect(toQRect(box));
+    if (m_fill != colourNone)
+        m_painter->fillRect(QRect(box.left, top, width, height), qColour(m_fill));
+    if (m_spec.colour != colourNone) {
+        QFont drawn = m_font;
+        m_painter->setFont(drawn);
+        m_painter->setPen(qColour(m_spec.colour));
+        const int baseline = top + m_metrics.ascent();
+        qsizetype start = 0;
+        while (start <= shaped.text.size()) {
+            qsizetype tab = shaped.expandTabs ? shaped.text.indexOf(u'\t', start) : -1;
+            const qsizetype end = tab < 0 ? shaped.text.size() : tab;
+            m_painter->drawText(QPoint(box.left + advanceTo(shaped, start), baseline),
+                    shaped.text.mid(start, end - start));
+            start = end + 1;
+        }
+        drawn.setUnderline(true);
+        for (qsizetype i : std::as_const(shaped.underlined)) {
+            if (i >= shaped.text.size())
+                continue;
+            const int x = box.left + advanceTo(shaped, i);
+            const int w = m_metrics.horizontalAdvance(shaped.text.at(i));
+            const int y = baseline + m_metrics.underlinePos();
+            m_painter->fillRect(
+                    QRect(x, y, w, std::max(1, m_metrics.lineWidth())), qColour(m_spec.colour));
+        }
+    }
+    m_painter->restore();
+}
+
+TextSize PainterTextSurface::textExtent(QStringView text)
+{
+    return { m_metrics.horizontalAdvance(cp1252ToUnicode(text)), m_metrics.height() };
+}
+
+void PainterTextSurface::drawPolyline(std::span<const Point> points, Colour pen, int penWidth)
+{
+    if (!m_painter || pen == colourNone)
+        return;
+    m_painter->save();
+    m_painter->setPen(QPen(qColour(pen), std::max(1, penWidth)));
+    m_painter->drawPolyline(toQPolygon(points));
+    m_painter->restore();
+}
+
+void PainterTextSurface::drawPolygon(std::span<const Point> points, Colour pen, Colour brush)
+{
+    if (!m_painter)
+        return;
+    m_painter->save();
+    m_painter->setPen(pen == colourNone ? QPen(Qt::NoPen) : QPen(qColour(pen)));
+    m_painter->setBrush(brush == colourNone ? QBrush(Qt::NoBrush) : QBrush(qColour(brush)));
+    m_painter->drawPolygon(toQPolygon(points));
+    m_painter->restore();
+}
+
+void PainterTextSurface::fillRect(const Rect &rect, Colour colour)
+{
+    if (m_painter && colour != colourNone && rect.right > rect.left && rect.bottom > rect.top)
+        m_painter->fillRect(toQRect(rect), qColour(colour));
+}
+
+Colour PainterTextSurface::resolveColour(Colour colour) const
+{
+    if (!isSystemColour(colour))
+        return colour & 0x00FFFFFF;
+    const QColor c = qColour(colour);
+    return rgbColour(c.red(), c.green(), c.blue());
+}
+
+QColor PainterTextSurface::qColour(Colour colour) const
+{
+    if (isSystemColour(colour)) {
+        const std::uint32_t number = colour & 0x00FFFFFF;
+        if (number == 17)
+            return m_palette.color(QPalette::Disabled, QPalette::Text);
+        return m_palette.color(QPalette::Active, roleOfSystemColour(number));
+    }
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+} // namespace lw::platform
