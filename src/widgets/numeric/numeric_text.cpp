@@ -96,7 +96,10 @@ bool NumericText::merge(std::string_view number, QString &display) const
     if (negative)
         number = trimmed(number.substr(1));
     const size_t point = number.find('.');
-    const std::string_view integer = number.substr(0, point);
+    // Without a point in the mask, free decimals keep their own point among the digits.
+    const bool floatingPoint = m_mask.decimalPosition() < 0 && point != std::string_view::npos
+            && point + 1 < number.size();
+    const std::string_view integer = floatingPoint ? number : number.substr(0, point);
     if (m_mask.decimalPosition() >= 0)
         layFraction(out,
                 point == std::string_view::npos ? std::string_view{} : number.substr(point + 1));
@@ -176,9 +179,10 @@ bool NumericText::layInteger(QChar *out, std::string_view digits, bool negative)
         if (kind == PositionClass::Literal)
             continue;
         if (left > 0) {
-            if (kind == PositionClass::Input)
-                out[p] = QLatin1Char(digits[--left]);
-            else
+            if (kind == PositionClass::Input) {
+                const char c = digits[--left];
+                out[p] = c == '.' ? m_intl.DecimalChar() : QChar(QLatin1Char(c));
+            } else
                 out[p] = m_mask.pictureChar(p) == u',' ? m_intl.ThousandChar() : QChar(u' ');
         } else if (pendingCurrency > 0) {
             out[p] = currency.at(--pendingCurrency);
