@@ -5,18 +5,13 @@
 using namespace Qt::StringLiterals;
 namespace EntryError = lw::numeric::EntryError;
 
-TEST(EntryError, MessagesByCode)
+TEST(EntryError, CodesOutsideTheTableGetTheGenericMessage)
 {
-    EXPECT_TRUE(EntryError::message(0).isEmpty());
-    EXPECT_EQ(EntryError::message(256), u"Value is not within required range"_s);
-    EXPECT_EQ(EntryError::message(257), u"Value is not valid for this field type"_s);
-    EXPECT_EQ(EntryError::message(258), u"A value is required in this field"_s);
-    EXPECT_EQ(EntryError::message(259), u"Value is not a valid date"_s);
-    EXPECT_EQ(EntryError::message(260), u"Value is not a valid time"_s);
-    EXPECT_EQ(EntryError::message(261), u"This field should contain no blanks"_s);
-    EXPECT_EQ(EntryError::message(262), u"This field should be either empty or completely full"_s);
+    EXPECT_TRUE(EntryError::message(EntryError::Valid).isEmpty());
+    EXPECT_EQ(EntryError::message(EntryError::NotANumber),
+            u"Value is not valid for this field type"_s);
     EXPECT_EQ(EntryError::message(263), u"Entry Error"_s);
-    EXPECT_EQ(EntryError::message(1), u"Entry Error"_s);
+    EXPECT_EQ(EntryError::message(EntryError::FirstUserCode), u"Entry Error"_s);
 }
 
 TEST(EOvcException, KinCarryTheirMessagesAndShareTheBase)

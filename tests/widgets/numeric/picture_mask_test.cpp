@@ -82,14 +82,6 @@ TEST(PictureMask, PositionsSkipParenthesesAndSignMarks)
     EXPECT_TRUE(mask.hasSignPosition());
 }
 
-TEST(PictureMask, EveryPictureCharacterIsInput)
-{
-    for (const QChar c : u"!#123456789ABDEHKLMNOSXYabdhilmnstxy"_s)
-        EXPECT_TRUE(PictureMask::isInputChar(c)) << char(c.unicode());
-    for (const QChar c : u"0.,$cCpgZ -"_s)
-        EXPECT_FALSE(PictureMask::isInputChar(c)) << char(c.unicode());
-}
-
 TEST(PictureMask, LongerThan255CharactersIsRefused)
 {
     EXPECT_NO_THROW(PictureMask(QString(255, u'#')));
