@@ -1,8 +1,8 @@
 #include "widgets/html/draw_markup.h"
 
-#include "widgets/html/fake_text_surface.h"
-
 #include <gtest/gtest.h>
+
+#include "widgets/html/fake_text_surface.h"
 
 using lw::html::DrawMarkup;
 using lw::html::MarkupOptions;
@@ -40,7 +40,7 @@ protected:
 
     FakeTextSurface surface;
     MarkupResult result;
-    const Rect wide { 10, 5, 1010, 505 };
+    const Rect wide{ 10, 5, 1010, 505 };
 };
 
 TEST_F(DrawMarkupTest, EmptyTextReportsNoWidthAndTheHeightOfGh)
@@ -58,7 +58,7 @@ TEST_F(DrawMarkupTest, RunsAreCutAfterSpacesAndDrawnBottomAligned)
     draw(u"  Hello world  ", wide);
     ASSERT_EQ(surface.texts.size(), 2u);
     EXPECT_EQ(surface.texts[0].text, u"Hello ");
-    EXPECT_EQ(surface.texts[0].box, (Rect { 10, 5, 1010, 5 + lineH }));
+    EXPECT_EQ(surface.texts[0].box, (Rect{ 10, 5, 1010, 5 + lineH }));
     EXPECT_EQ(surface.texts[1].text, u"world");
     EXPECT_EQ(surface.texts[1].x(), 10 + 6 * adv);
     EXPECT_TRUE(surface.texts[0].format & lw::platform::TextBottom);
@@ -101,7 +101,7 @@ TEST_F(DrawMarkupTest, BreakAfterFontGivesAnEmptyLineOfTheTextHeight)
 
 TEST_F(DrawMarkupTest, AlignmentStaysUntilAnotherParagraphSetsIt)
 {
-    const Rect rect { 10, 5, 110, 505 };
+    const Rect rect{ 10, 5, 110, 505 };
     draw(u"<P align=\"center\">ab<br><p>cde<br>f<P ALIGN=\"right\">g<br>hi<p align=\"left\">",
             rect);
     ASSERT_EQ(surface.texts.size(), 5u);
@@ -119,7 +119,7 @@ TEST_F(DrawMarkupTest, AlignmentStaysUntilAnotherParagraphSetsIt)
 
 TEST_F(DrawMarkupTest, LinesWiderThanTheRectangleStartAtItsLeftEdge)
 {
-    const Rect narrow { 10, 5, 30, 505 };
+    const Rect narrow{ 10, 5, 30, 505 };
     draw(u"<P align=\"center\">abcdefghij", narrow);
     EXPECT_EQ(surface.texts.at(0).x(), 10);
     draw(u"<P align=\"right\">abcdefghij", narrow);
@@ -128,7 +128,7 @@ TEST_F(DrawMarkupTest, LinesWiderThanTheRectangleStartAtItsLeftEdge)
 
 TEST_F(DrawMarkupTest, AWordWiderThanTheLineOverflowsAndTheNextWordWraps)
 {
-    const Rect narrow { 10, 5, 10 + 5 * adv, 505 };
+    const Rect narrow{ 10, 5, 10 + 5 * adv, 505 };
     draw(u"abcdefghij klm", narrow);
     ASSERT_EQ(surface.texts.size(), 2u);
     EXPECT_EQ(surface.texts[0].text, u"abcdefghij ");
@@ -141,7 +141,7 @@ TEST_F(DrawMarkupTest, AWordWiderThanTheLineOverflowsAndTheNextWordWraps)
 
 TEST_F(DrawMarkupTest, ALineAsWideAsTheRectangleWithItsTrailingSpaceWraps)
 {
-    const Rect exact { 0, 0, 10 * adv, 500 };
+    const Rect exact{ 0, 0, 10 * adv, 500 };
     draw(u"aaaa bbbb cc", exact);
     ASSERT_EQ(surface.texts.size(), 3u);
     EXPECT_EQ(surface.texts[1].text, u"bbbb ");
@@ -239,14 +239,14 @@ TEST_F(DrawMarkupTest, FillColourIsNoneDuringTheCallAndRestoredAfterIt)
     EXPECT_EQ(surface.texts[2].fill, lw::platform::colourNone);
     EXPECT_EQ(surface.texts[3].fill, 0x00FF0000u);
     ASSERT_EQ(surface.fills.size(), 1u) << "the paragraph's line box";
-    EXPECT_EQ(surface.fills[0].rect, (Rect { 10, 5, 1010, 5 + lineH }));
+    EXPECT_EQ(surface.fills[0].rect, (Rect{ 10, 5, 1010, 5 + lineH }));
     EXPECT_EQ(surface.texts[4].fill, lw::platform::colourNone);
     EXPECT_EQ(surface.fillColour(), 0x00ABCDEFu);
 }
 
 TEST_F(DrawMarkupTest, LayoutStopsAtTheRectangleBottomUnlessOnlyMeasuring)
 {
-    const Rect shortRect { 0, 0, 100, 2 * lineH + textH - 1 };
+    const Rect shortRect{ 0, 0, 100, 2 * lineH + textH - 1 };
     draw(u"a<br>b<br>c", shortRect);
     EXPECT_EQ(surface.texts.size(), 2u);
     EXPECT_EQ(result.height, 2 * lineH);
@@ -319,7 +319,7 @@ protected:
 
     const QString text = QStringLiteral("go <a href=\"http://t.example/?ref=A\">link</a> end "
                                         "<A HREF=\"second\">two words</A>");
-    const Rect rect { 10, 5, 10 + 18 * adv, 500 };
+    const Rect rect{ 10, 5, 10 + 18 * adv, 500 };
 };
 
 TEST_F(HitTest, TheRunOfALinkIsHitWithinItsOffsetsInclusive)
@@ -328,7 +328,7 @@ TEST_F(HitTest, TheRunOfALinkIsHitWithinItsOffsetsInclusive)
     EXPECT_TRUE(hit(10 + 3 * adv, bottom - 1));
     EXPECT_EQ(result.anchor, u"http://t.example/?ref=A");
     EXPECT_EQ(result.linkUnderPoint, 1);
-    EXPECT_EQ(result.linkRect, (Rect { 10 + 3 * adv, 5, 10 + 7 * adv, bottom }));
+    EXPECT_EQ(result.linkRect, (Rect{ 10 + 3 * adv, 5, 10 + 7 * adv, bottom }));
     EXPECT_TRUE(hit(10 + 7 * adv, bottom - 1));
     EXPECT_FALSE(hit(10 + 3 * adv - 1, bottom - 1));
     EXPECT_FALSE(hit(10 + 7 * adv + 1, bottom - 1)) << "the space after the link is no link";
@@ -348,7 +348,7 @@ TEST_F(HitTest, TheBandIsOneTextHeightAboveTheLineBottom)
 TEST_F(HitTest, ALinkAcrossTwoLinesIsRecordedOnItsLastLineFromTheLeftEdge)
 {
     // "two " still fits on the first line (16 of 18 characters); "words" wraps.
-    const Rect secondLine { 10, 5 + lineH, 10 + 5 * adv, 5 + 2 * lineH };
+    const Rect secondLine{ 10, 5 + lineH, 10 + 5 * adv, 5 + 2 * lineH };
     EXPECT_TRUE(hit(10 + 2 * adv, 5 + 2 * lineH - 1));
     EXPECT_EQ(result.anchor, u"second");
     EXPECT_EQ(result.linkUnderPoint, 2);
@@ -380,8 +380,8 @@ TEST_F(DrawMarkupTest, SecondaryTagsDrawTheirDecorations)
     draw(u"a<hr>b<e>err</e><ul><li>x<li>y</ul><s>s</s><u>u</u>", wide);
     ASSERT_FALSE(surface.lines.empty());
     const auto &rule = surface.lines.front();
-    EXPECT_EQ(rule.points.front(), (lw::platform::Point { 10, 5 + lineH }));
-    EXPECT_EQ(rule.points.back(), (lw::platform::Point { 1010, 5 + lineH }));
+    EXPECT_EQ(rule.points.front(), (lw::platform::Point{ 10, 5 + lineH }));
+    EXPECT_EQ(rule.points.back(), (lw::platform::Point{ 1010, 5 + lineH }));
     EXPECT_EQ(surface.lines.size(), 2u) << "the error mark";
     EXPECT_EQ(surface.polygons.size(), 2u) << "one bullet per list item, one item per line";
     bool struck = false;

@@ -1,8 +1,8 @@
 #include "fake_text_surface.h"
 
-#include "platform/gui/text_prefix.h"
-
 #include <algorithm>
+
+#include "platform/gui/text_prefix.h"
 
 namespace lw::test {
 

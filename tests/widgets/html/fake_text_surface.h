@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/gui/text_surface.h"
+#include <vector>
 
 #include <QList>
 
-#include <vector>
+#include "platform/gui/text_surface.h"
 
 namespace lw::test {
 
@@ -29,6 +29,7 @@ public:
         TextFormat format = 0;
         FontSpec font;
         Colour fill = platform::colourNone;
+
         /// Left edge of the text: the box's left.
         int x() const { return box.left; }
     };
@@ -45,7 +46,9 @@ public:
         Colour colour = 0;
     };
 
-    explicit FakeTextSurface(FontSpec font = defaultFont()) : m_font(std::move(font)) { }
+    explicit FakeTextSurface(FontSpec font = defaultFont())
+        : m_font(std::move(font))
+    { }
 
     static FontSpec defaultFont();
     static int advance(const FontSpec &font);
@@ -53,8 +56,11 @@ public:
     static int leading(const FontSpec &font);
 
     FontSpec font() const override { return m_font; }
+
     void setFont(const FontSpec &font) override { m_font = font; }
+
     Colour fillColour() const override { return m_fill; }
+
     void setFillColour(Colour colour) override { m_fill = colour; }
 
     TextSize measureText(QStringView text, TextFormat format) override;

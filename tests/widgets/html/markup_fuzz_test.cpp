@@ -1,14 +1,13 @@
-#include "widgets/html/draw_markup.h"
-
-#include "widgets/html/fake_text_surface.h"
-#include "widgets/html/program_texts.h"
+#include <random>
 
 #include <QElapsedTimer>
 #include <QStringList>
 
-#include <random>
-
 #include <gtest/gtest.h>
+
+#include "widgets/html/draw_markup.h"
+#include "widgets/html/fake_text_surface.h"
+#include "widgets/html/program_texts.h"
 
 using lw::html::DrawMarkup;
 using lw::html::MarkupOptions;
@@ -22,33 +21,81 @@ namespace {
 constexpr qint64 fuzzMilliseconds = 3000;
 
 const QStringList fragments = {
-    QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("</"), QStringLiteral("\""),
-    QStringLiteral("="), QStringLiteral(" "), QStringLiteral("  "), QStringLiteral("&"),
-    QStringLiteral(";"), QStringLiteral("&amp;"), QStringLiteral("&nbsp;"), QStringLiteral("&lt;"),
-    QStringLiteral("&euro;"), QStringLiteral("<#"), QStringLiteral("\r\n"), QStringLiteral("\t"),
-    QStringLiteral("<b>"), QStringLiteral("</b>"), QStringLiteral("<i>"), QStringLiteral("</i>"),
-    QStringLiteral("<br>"), QStringLiteral("<p>"), QStringLiteral("</p>"),
-    QStringLiteral("<P align=\"center\">"), QStringLiteral("<p align=\"right\" indent=\"-9\">"),
-    QStringLiteral("<a href=\"x\">"), QStringLiteral("</a>"), QStringLiteral("<font size=2>"),
-    QStringLiteral("<font size=99999999999>"), QStringLiteral("<font size=-2147483648>"),
-    QStringLiteral("<font size=\""), QStringLiteral("</font>"), QStringLiteral("<font face=\"\">"),
-    QStringLiteral("<font color=\"#"), QStringLiteral("<font bgcolor=\"clRed\">"),
+    QStringLiteral("<"),
+    QStringLiteral(">"),
+    QStringLiteral("</"),
+    QStringLiteral("\""),
+    QStringLiteral("="),
+    QStringLiteral(" "),
+    QStringLiteral("  "),
+    QStringLiteral("&"),
+    QStringLiteral(";"),
+    QStringLiteral("&amp;"),
+    QStringLiteral("&nbsp;"),
+    QStringLiteral("&lt;"),
+    QStringLiteral("&euro;"),
+    QStringLiteral("<#"),
+    QStringLiteral("\r\n"),
+    QStringLiteral("\t"),
+    QStringLiteral("<b>"),
+    QStringLiteral("</b>"),
+    QStringLiteral("<i>"),
+    QStringLiteral("</i>"),
+    QStringLiteral("<br>"),
+    QStringLiteral("<p>"),
+    QStringLiteral("</p>"),
+    QStringLiteral("<P align=\"center\">"),
+    QStringLiteral("<p align=\"right\" indent=\"-9\">"),
+    QStringLiteral("<a href=\"x\">"),
+    QStringLiteral("</a>"),
+    QStringLiteral("<font size=2>"),
+    QStringLiteral("<font size=99999999999>"),
+    QStringLiteral("<font size=-2147483648>"),
+    QStringLiteral("<font size=\""),
+    QStringLiteral("</font>"),
+    QStringLiteral("<font face=\"\">"),
+    QStringLiteral("<font color=\"#"),
+    QStringLiteral("<font bgcolor=\"clRed\">"),
     QStringLiteral("<body bgcolor=\"#FF0000\" bgcolorto=\"clBlue\" dir=\"v\">"),
-    QStringLiteral("<p bgcolor=\"cllime\" bgcolorto=\"#00\">"), QStringLiteral("<ul>"),
-    QStringLiteral("</ul>"), QStringLiteral("<li>"), QStringLiteral("</li>"), QStringLiteral("<hr>"),
-    QStringLiteral("<e>"), QStringLiteral("</e>"), QStringLiteral("<hi>"), QStringLiteral("</hi>"),
-    QStringLiteral("<sub>"), QStringLiteral("<sup>"), QStringLiteral("</sub>"), QStringLiteral("<s>"),
-    QStringLiteral("</s>"), QStringLiteral("<shad>"), QStringLiteral("</shad>"), QStringLiteral("<z>"),
-    QStringLiteral("</z>"), QStringLiteral("<u>"), QStringLiteral("</u>"), QStringLiteral("<blink>"),
-    QStringLiteral("</blink>"), QStringLiteral("<ind x=\"40\">"), QStringLiteral("<of x=\"900\">"),
-    QStringLiteral("</of>"), QStringLiteral("<img src=\"idx:1\">"), QStringLiteral("<r a=\"90\">"),
-    QStringLiteral("word"), QStringLiteral("W"), QStringLiteral("\xe9"),
+    QStringLiteral("<p bgcolor=\"cllime\" bgcolorto=\"#00\">"),
+    QStringLiteral("<ul>"),
+    QStringLiteral("</ul>"),
+    QStringLiteral("<li>"),
+    QStringLiteral("</li>"),
+    QStringLiteral("<hr>"),
+    QStringLiteral("<e>"),
+    QStringLiteral("</e>"),
+    QStringLiteral("<hi>"),
+    QStringLiteral("</hi>"),
+    QStringLiteral("<sub>"),
+    QStringLiteral("<sup>"),
+    QStringLiteral("</sub>"),
+    QStringLiteral("<s>"),
+    QStringLiteral("</s>"),
+    QStringLiteral("<shad>"),
+    QStringLiteral("</shad>"),
+    QStringLiteral("<z>"),
+    QStringLiteral("</z>"),
+    QStringLiteral("<u>"),
+    QStringLiteral("</u>"),
+    QStringLiteral("<blink>"),
+    QStringLiteral("</blink>"),
+    QStringLiteral("<ind x=\"40\">"),
+    QStringLiteral("<of x=\"900\">"),
+    QStringLiteral("</of>"),
+    QStringLiteral("<img src=\"idx:1\">"),
+    QStringLiteral("<r a=\"90\">"),
+    QStringLiteral("word"),
+    QStringLiteral("W"),
+    QStringLiteral("\xe9"),
 };
 
 class Fuzzer
 {
 public:
-    explicit Fuzzer(unsigned seed) : m_random(seed) { }
+    explicit Fuzzer(unsigned seed)
+        : m_random(seed)
+    { }
 
     QString randomMarkup()
     {
@@ -76,9 +123,15 @@ public:
         for (int i = 0, n = 1 + pick(8); i < n && !text.isEmpty(); ++i) {
             const qsizetype at = pick(static_cast<int>(text.size()));
             switch (pick(3)) {
-            case 0: text.remove(at, 1 + pick(5)); break;
-            case 1: text.insert(at, fragments[pick(static_cast<int>(fragments.size()))]); break;
-            default: text[at] = QChar(static_cast<char16_t>(pick(0x100))); break;
+            case 0:
+                text.remove(at, 1 + pick(5));
+                break;
+            case 1:
+                text.insert(at, fragments[pick(static_cast<int>(fragments.size()))]);
+                break;
+            default:
+                text[at] = QChar(static_cast<char16_t>(pick(0x100)));
+                break;
             }
         }
         return text;
@@ -99,7 +152,7 @@ public:
         options.hover = pick(5) == 0;
         options.hoverLink = pick(3);
         const int left = pick(50) - 10;
-        const Rect rect { left, pick(50) - 10, left + pick(500) - 20, pick(400) - 20 };
+        const Rect rect{ left, pick(50) - 10, left + pick(500) - 20, pick(400) - 20 };
         MarkupResult result;
         DrawMarkup(surface, text, rect, options, result);
         ASSERT_EQ(surface.font(), base);
@@ -107,7 +160,10 @@ public:
         ASSERT_GE(result.width, 0);
     }
 
-    int pick(int below) { return below <= 0 ? 0 : static_cast<int>(m_random() % static_cast<unsigned>(below)); }
+    int pick(int below)
+    {
+        return below <= 0 ? 0 : static_cast<int>(m_random() % static_cast<unsigned>(below));
+    }
 
 private:
     std::mt19937 m_random;
@@ -125,9 +181,15 @@ TEST(MarkupFuzz, RandomAndMutatedMarkupNeverCrashesOrHangs)
     int cases = 0;
     while (timer.elapsed() < fuzzMilliseconds) {
         switch (cases % 3) {
-        case 0: fuzzer.run(fuzzer.randomMarkup()); break;
-        case 1: fuzzer.run(fuzzer.mutated(seeds[fuzzer.pick(4)])); break;
-        default: fuzzer.run(fuzzer.colourTag()); break;
+        case 0:
+            fuzzer.run(fuzzer.randomMarkup());
+            break;
+        case 1:
+            fuzzer.run(fuzzer.mutated(seeds[fuzzer.pick(4)]));
+            break;
+        default:
+            fuzzer.run(fuzzer.colourTag());
+            break;
         }
         if (HasFatalFailure())
             return;
@@ -141,7 +203,7 @@ TEST(MarkupFuzz, TruncatedTagsDropTheRestOfTheText)
 {
     FakeTextSurface surface;
     MarkupResult result;
-    const Rect rect { 0, 0, 300, 300 };
+    const Rect rect{ 0, 0, 300, 300 };
     for (QStringView text : { u"ab<", u"ab<b", u"ab</", u"ab</b", u"ab<font size=\"2", u"ab<<<" }) {
         surface.clear();
         DrawMarkup(surface, text, rect, {}, result);
@@ -154,7 +216,7 @@ TEST(MarkupFuzz, DeepNestingAndAMegabyteStayLinear)
 {
     FakeTextSurface surface;
     MarkupResult result;
-    const Rect rect { 0, 0, 400, 1 << 30 };
+    const Rect rect{ 0, 0, 400, 1 << 30 };
     MarkupOptions measure;
     measure.measureOnly = true;
     QString nested;

@@ -1,12 +1,13 @@
-#include "widgets/html/markup_colour.h"
-#include "widgets/html/markup_tags.h"
 #include "widgets/html/markup_text.h"
-
-#include <QStringList>
 
 #include <random>
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
+
+#include "widgets/html/markup_colour.h"
+#include "widgets/html/markup_tags.h"
 
 using namespace lw::html;
 using lw::platform::systemColour;
@@ -101,28 +102,29 @@ class ClassifyTag : public ::testing::TestWithParam<TagCase>
 
 TEST_P(ClassifyTag, ByTheLettersAfterTheBracket)
 {
-    EXPECT_EQ(classifyTag(GetParam().tag), GetParam().kind) << QStringView(GetParam().tag).toString().toStdString();
+    EXPECT_EQ(classifyTag(GetParam().tag), GetParam().kind)
+            << QStringView(GetParam().tag).toString().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Tags, ClassifyTag,
-        ::testing::Values(TagCase { u"<a href=\"x\">", TagKind::Anchor },
-                TagCase { u"<ABBR>", TagKind::Anchor }, TagCase { u"</a>", TagKind::AnchorEnd },
-                TagCase { u"<b>", TagKind::Bold }, TagCase { u"<B >", TagKind::Ignored },
-                TagCase { u"</B>", TagKind::BoldEnd }, TagCase { u"</blink>", TagKind::BlinkEnd },
-                TagCase { u"<br>", TagKind::Break }, TagCase { u"<BR/>", TagKind::Break },
-                TagCase { u"<body bgcolor=\"clRed\">", TagKind::Body },
-                TagCase { u"<i>", TagKind::Italic }, TagCase { u"</italic>", TagKind::ItalicEnd },
-                TagCase { u"<ind x=\"3\">", TagKind::Indent }, TagCase { u"<img>", TagKind::Image },
-                TagCase { u"<p>", TagKind::Paragraph }, TagCase { u"</p>", TagKind::ParagraphEnd },
-                TagCase { u"<font size=2>", TagKind::Font }, TagCase { u"</f>", TagKind::FontEnd },
-                TagCase { u"</f", TagKind::Ignored }, TagCase { u"<hi>", TagKind::Highlight },
-                TagCase { u"<hr>", TagKind::Rule }, TagCase { u"<sub>", TagKind::Subscript },
-                TagCase { u"<SUP>", TagKind::Superscript }, TagCase { u"</su>", TagKind::ScriptEnd },
-                TagCase { u"<s>", TagKind::Strike }, TagCase { u"</strike>", TagKind::StrikeEnd },
-                TagCase { u"<shad>", TagKind::Shadow }, TagCase { u"<u>", TagKind::Underline },
-                TagCase { u"<ul>", TagKind::ListOpen }, TagCase { u"</ul>", TagKind::ListClose },
-                TagCase { u"<li>", TagKind::ListItem }, TagCase { u"<z>", TagKind::Hidden },
-                TagCase { u"<x>", TagKind::Ignored }, TagCase { u"<>", TagKind::Ignored }));
+        ::testing::Values(TagCase{ u"<a href=\"x\">", TagKind::Anchor },
+                TagCase{ u"<ABBR>", TagKind::Anchor }, TagCase{ u"</a>", TagKind::AnchorEnd },
+                TagCase{ u"<b>", TagKind::Bold }, TagCase{ u"<B >", TagKind::Ignored },
+                TagCase{ u"</B>", TagKind::BoldEnd }, TagCase{ u"</blink>", TagKind::BlinkEnd },
+                TagCase{ u"<br>", TagKind::Break }, TagCase{ u"<BR/>", TagKind::Break },
+                TagCase{ u"<body bgcolor=\"clRed\">", TagKind::Body },
+                TagCase{ u"<i>", TagKind::Italic }, TagCase{ u"</italic>", TagKind::ItalicEnd },
+                TagCase{ u"<ind x=\"3\">", TagKind::Indent }, TagCase{ u"<img>", TagKind::Image },
+                TagCase{ u"<p>", TagKind::Paragraph }, TagCase{ u"</p>", TagKind::ParagraphEnd },
+                TagCase{ u"<font size=2>", TagKind::Font }, TagCase{ u"</f>", TagKind::FontEnd },
+                TagCase{ u"</f", TagKind::Ignored }, TagCase{ u"<hi>", TagKind::Highlight },
+                TagCase{ u"<hr>", TagKind::Rule }, TagCase{ u"<sub>", TagKind::Subscript },
+                TagCase{ u"<SUP>", TagKind::Superscript }, TagCase{ u"</su>", TagKind::ScriptEnd },
+                TagCase{ u"<s>", TagKind::Strike }, TagCase{ u"</strike>", TagKind::StrikeEnd },
+                TagCase{ u"<shad>", TagKind::Shadow }, TagCase{ u"<u>", TagKind::Underline },
+                TagCase{ u"<ul>", TagKind::ListOpen }, TagCase{ u"</ul>", TagKind::ListClose },
+                TagCase{ u"<li>", TagKind::ListItem }, TagCase{ u"<z>", TagKind::Hidden },
+                TagCase{ u"<x>", TagKind::Ignored }, TagCase{ u"<>", TagKind::Ignored }));
 
 TEST(TagAttributes, QuotedValuesAndNumbers)
 {

@@ -1,17 +1,17 @@
 #include "platform/gui/painter_text_surface.h"
 
-#include "widgets/html/draw_markup.h"
-#include "widgets/html/program_texts.h"
+#include <algorithm>
+#include <map>
 
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
-#include <algorithm>
-#include <map>
-
 #include <gtest/gtest.h>
+
+#include "widgets/html/draw_markup.h"
+#include "widgets/html/program_texts.h"
 
 using lw::html::DrawMarkup;
 using lw::html::MarkupOptions;
@@ -39,7 +39,9 @@ FontSpec liberation(int points, Colour colour = 0x00000000)
 class RecordingSurface final : public lw::platform::TextSurface
 {
 public:
-    explicit RecordingSurface(PainterTextSurface &real) : m_real(real) { }
+    explicit RecordingSurface(PainterTextSurface &real)
+        : m_real(real)
+    { }
 
     struct Run
     {
@@ -48,16 +50,22 @@ public:
         int width;
         FontSpec font;
     };
+
     std::vector<Run> runs;
 
     FontSpec font() const override { return m_real.font(); }
+
     void setFont(const FontSpec &font) override { m_real.setFont(font); }
+
     Colour fillColour() const override { return m_real.fillColour(); }
+
     void setFillColour(Colour colour) override { m_real.setFillColour(colour); }
+
     TextSize measureText(QStringView text, TextFormat format) override
     {
         return m_real.measureText(text, format);
     }
+
     void drawText(QStringView text, const Rect &box, TextFormat format) override
     {
         runs.push_back({ text.toString(), box,
@@ -65,16 +73,21 @@ public:
                 m_real.font() });
         m_real.drawText(text, box, format);
     }
+
     TextSize textExtent(QStringView text) override { return m_real.textExtent(text); }
+
     void drawPolyline(std::span<const Point> p, Colour pen, int w) override
     {
         m_real.drawPolyline(p, pen, w);
     }
+
     void drawPolygon(std::span<const Point> p, Colour pen, Colour brush) override
     {
         m_real.drawPolygon(p, pen, brush);
     }
+
     void fillRect(const Rect &rect, Colour colour) override { m_real.fillRect(rect, colour); }
+
     Colour resolveColour(Colour colour) const override { return m_real.resolveColour(colour); }
 
 private:
@@ -109,10 +122,12 @@ TEST(PainterTextSurface, MeasuresWithThePrefixRuleAndCodePage1252)
     const QFontMetrics metrics(PainterTextSurface::qFontFor(liberation(10)));
     using namespace lw::platform;
     const TextFormat measure = TextSingleLine | TextCalcRect | TextExternalLeading;
-    EXPECT_EQ(surface.measureText(u"(P&I)", measure).width, metrics.horizontalAdvance(QStringLiteral("(PI)")));
+    EXPECT_EQ(surface.measureText(u"(P&I)", measure).width,
+            metrics.horizontalAdvance(QStringLiteral("(PI)")));
     EXPECT_EQ(surface.measureText(u"(P&I)", measure | TextNoPrefix).width,
             metrics.horizontalAdvance(QStringLiteral("(P&I)")));
-    EXPECT_EQ(surface.measureText(u"a&&b", measure).width, metrics.horizontalAdvance(QStringLiteral("a&b")));
+    EXPECT_EQ(surface.measureText(u"a&&b", measure).width,
+            metrics.horizontalAdvance(QStringLiteral("a&b")));
     EXPECT_EQ(surface.measureText(u"gh", measure).height, metrics.height() + metrics.leading());
     EXPECT_EQ(surface.textExtent(u"gh").height, metrics.height());
     // The euro, trade-mark and per-mille signs sit in 0x80..0x9F of code page 1252.
@@ -133,7 +148,7 @@ TEST(PainterTextSurface, DisclaimerLaysOutCentredInItsLabel)
     QPainter painter(&image);
     PainterTextSurface real(&painter, liberation(9));
     RecordingSurface surface(real);
-    const Rect label { 4, 7, 334, 89 };
+    const Rect label{ 4, 7, 334, 89 };
     MarkupResult measured;
     MarkupOptions measure;
     measure.measureOnly = true;
@@ -181,11 +196,13 @@ TEST(PainterTextSurface, SecondPageTextsFitTheirLabelsAndTheirLinksAreHit)
     QPainter painter(&image);
     PainterTextSurface real(&painter, liberation(9));
     RecordingSurface surface(real);
+
     struct Label
     {
         QString markup;
         Rect rect;
     };
+
     const std::vector<Label> labels = {
         { lw::test::productHeadingMarkup(), { 10, 12, 217, 32 } },
         { lw::test::productBodyMarkup(), { 10, 40, 378, 217 } },
@@ -208,16 +225,18 @@ TEST(PainterTextSurface, SecondPageTextsFitTheirLabelsAndTheirLinksAreHit)
     for (const auto &run : surface.runs) {
         if (!run.text.startsWith(u"Homestake") && run.text != u"Suite")
             continue;
-        const auto label = std::find_if(labels.begin(), labels.end(), [&](const Label &l) {
-            return run.box.top >= l.rect.top && run.box.bottom <= l.rect.bottom + 20;
+        // Labels are stacked from the top: the run belongs to the last one starting above it.
+        const auto label = std::find_if(labels.rbegin(), labels.rend(), [&](const Label &l) {
+            return run.box.top >= l.rect.top;
         });
-        ASSERT_NE(label, labels.end());
+        ASSERT_NE(label, labels.rend());
         MarkupOptions hit;
         hit.hitTestOnly = true;
         hit.x = run.box.left + run.width / 2;
         hit.y = run.box.bottom - 2;
         MarkupResult result;
-        EXPECT_TRUE(DrawMarkup(surface, label->markup, label->rect, hit, result)) << run.text.toStdString();
+        EXPECT_TRUE(DrawMarkup(surface, label->markup, label->rect, hit, result))
+                << run.text.toStdString();
         EXPECT_EQ(result.anchor, u"https://homestake-suite.example/?ref=LWC451");
         EXPECT_EQ(run.font.colour, 0x00FF0000u);
         EXPECT_TRUE(run.font.underline);
