@@ -169,8 +169,7 @@ void PainterTextSurface::drawText(QStringView text, const Rect &box, TextFormat 
     if (m_fill != colourNone)
         m_painter->fillRect(QRect(box.left, top, width, height), qColour(m_fill));
     if (m_spec.colour != colourNone) {
-        QFont drawn = m_font;
-        m_painter->setFont(drawn);
+        m_painter->setFont(m_font);
         m_painter->setPen(qColour(m_spec.colour));
         const int baseline = top + m_metrics.ascent();
         qsizetype start = 0;
@@ -181,7 +180,7 @@ void PainterTextSurface::drawText(QStringView text, const Rect &box, TextFormat 
                     shaped.text.mid(start, end - start));
             start = end + 1;
         }
-        drawn.setUnderline(true);
+        // Drawn by hand: the prefix underline is one character, not a font style.
         for (qsizetype i : std::as_const(shaped.underlined)) {
             if (i >= shaped.text.size())
                 continue;
