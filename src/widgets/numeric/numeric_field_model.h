@@ -29,6 +29,7 @@ class NumericFieldModel : public lw::core::NumberField
 public:
     /// Starts as a 32-bit integer field showing 0. intl must outlive the field.
     explicit NumericFieldModel(const TOvcIntlSup &intl);
+    NumericFieldModel(TOvcIntlSup &&) = delete; // the field keeps a reference
 
     /// The checked value as a double; 0 when the text is not a number or out of range, with
     /// the reason in LastErrorCode. Never changes the text.

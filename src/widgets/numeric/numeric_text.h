@@ -17,6 +17,9 @@ class NumericText
 {
 public:
     NumericText(const PictureMask &mask, const TOvcIntlSup &intl);
+    // The text keeps references: temporaries would dangle.
+    NumericText(const PictureMask &, TOvcIntlSup &&) = delete;
+    NumericText(PictureMask &&, const TOvcIntlSup &) = delete;
 
     /// Lays a plain number ("-1234.5"; '.' as the point, blanks around it allowed) over the
     /// mask: digits right-aligned against the mask's point, separators only where digits stand

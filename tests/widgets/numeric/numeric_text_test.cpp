@@ -154,7 +154,8 @@ TEST(NumericText, MergeReportsWhatDoesNotFit)
 {
     const PictureMask mask(moneyMask);
     QString display;
-    const NumericText text(mask, TOvcIntlSup{});
+    const TOvcIntlSup intl;
+    const NumericText text(mask, intl);
     EXPECT_FALSE(text.merge("1000000000", display));
     EXPECT_FALSE(text.merge("-123456789", display));
     EXPECT_TRUE(text.merge("-12345678", display));
@@ -230,7 +231,8 @@ TEST(NumericText, FreeDecimalsDropTrailingZerosOnly)
 {
     const PictureMask mask(u"##########"_s, 3);
     QString display;
-    const NumericText text(mask, TOvcIntlSup{});
+    const TOvcIntlSup intl;
+    const NumericText text(mask, intl);
     text.format(2.5L, false, display);
     EXPECT_EQ(display, u"       2.5"_s);
     EXPECT_EQ(text.parse(display), 2.5L);
@@ -241,6 +243,7 @@ TEST(NumericText, FreeDecimalsDropTrailingZerosOnly)
 TEST(NumericText, StripPictureGivesTheEntryCharacters)
 {
     const PictureMask mask(moneyMask);
-    const NumericText text(mask, TOvcIntlSup{});
+    const TOvcIntlSup intl;
+    const NumericText text(mask, intl);
     EXPECT_EQ(text.stripPicture(u"     -1,234.50"_s), u"     -1234.50"_s);
 }
