@@ -91,7 +91,7 @@ QString negativePattern(int format, const QString &n, const QString &s)
     }
 }
 
-QString currencyText(long double cents, bool negative, const platform::LocaleInfo &locale)
+QString currencyText(long double cents, const platform::LocaleInfo &locale)
 {
     std::string digits = fixedDigits(std::fabs(cents), 0);
     if (digits.size() < 3)
@@ -101,8 +101,8 @@ QString currencyText(long double cents, bool negative, const platform::LocaleInf
             + firstCharacter(locale.decimalSeparator)
             + QLatin1String(digits.data() + whole.size(), 2);
     const QString symbol = locale.currencySymbol;
-    return negative ? negativePattern(locale.negativeCurrencyFormat, number, symbol)
-                    : positivePattern(locale.currencyFormat, number, symbol);
+    return cents < 0 ? negativePattern(locale.negativeCurrencyFormat, number, symbol)
+                     : positivePattern(locale.currencyFormat, number, symbol);
 }
 
 // Rounds the exact decimal digits of |x| (x at least 1e10, so it has at most 19 binary
@@ -148,7 +148,7 @@ QString money(double x, const platform::LocaleInfo &locale)
     const long double cents = std::round(static_cast<long double>(x) * 100);
     if (std::fabs(cents) >= CentsLimit)
         return scientificText(x, locale);
-    return currencyText(cents, cents < 0, locale);
+    return currencyText(cents, locale);
 }
 
 } // namespace lw::core

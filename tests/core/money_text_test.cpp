@@ -1,5 +1,7 @@
 #include "core/money_text.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "platform/posix_locale_source.h"
@@ -115,4 +117,12 @@ TEST(Money, TenBillionAndMoreIsScientific)
     EXPECT_EQ(money(12345678904.999, us), QString::fromUtf16(u"1.23456789E10"));
     EXPECT_EQ(money(99999999999.5, us), QString::fromUtf16(u"1E11"));
     EXPECT_EQ(money(1.7e308, us), QString::fromUtf16(u"1.7E308"));
+}
+
+TEST(Money, NonFiniteValuesAreNamedNotFormatted)
+{
+    const LocaleInfo us;
+    EXPECT_EQ(money(std::numeric_limits<double>::infinity(), us), QStringLiteral("INF"));
+    EXPECT_EQ(money(-std::numeric_limits<double>::infinity(), us), QStringLiteral("-INF"));
+    EXPECT_EQ(money(std::numeric_limits<double>::quiet_NaN(), us), QStringLiteral("NAN"));
 }
