@@ -11,12 +11,10 @@ namespace {
 constexpr int ScientificDigits = 10;
 constexpr long double CentsLimit = 1e12L; // 10 integer digits and two decimals
 
-// The leading code point of a locale text, as a single character would be taken from it.
+// A locale's separator is its first character, as the profile settings are read.
 QString firstCharacter(const QString &text)
 {
-    if (text.size() > 1 && text.at(0).isHighSurrogate())
-        return text.left(2);
-    return text.left(1);
+    return platform::leadingCharacters(text, 1);
 }
 
 std::string fixedDigits(long double value, int decimals)

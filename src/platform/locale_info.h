@@ -18,4 +18,8 @@ struct LocaleInfo
     bool operator==(const LocaleInfo &) const = default;
 };
 
+/// The first `count` characters of a locale text, counted in code points so that a
+/// surrogate pair is never split (settings like sDecimal are read as their first character).
+QString leadingCharacters(const QString &text, int count);
+
 } // namespace lw::platform

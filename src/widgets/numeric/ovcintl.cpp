@@ -8,21 +8,8 @@ namespace {
 // as a separator.
 QChar firstCharacter(const QString &text, QChar fallback)
 {
-    if (text.isEmpty() || text.front().isSurrogate())
-        return fallback;
-    return text.front();
-}
-
-// Cuts after whole characters so that a surrogate pair is never split.
-QString firstCharacters(const QString &text, int count)
-{
-    qsizetype end = 0;
-    for (int taken = 0; taken < count && end < text.size(); ++taken) {
-        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size()
-                && text.at(end + 1).isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return text.left(end);
+    const QString first = lw::platform::leadingCharacters(text, 1);
+    return first.size() == 1 ? first.front() : fallback;
 }
 
 } // namespace
@@ -34,7 +21,7 @@ TOvcIntlSup::TOvcIntlSup()
 TOvcIntlSup::TOvcIntlSup(const lw::platform::LocaleInfo &info)
     : FDecimalChar(firstCharacter(info.decimalSeparator, u'.'))
     , FThousandChar(firstCharacter(info.thousandSeparator, u','))
-    , FCurrencyString(firstCharacters(info.currencySymbol, MaxCurrencyLength))
+    , FCurrencyString(lw::platform::leadingCharacters(info.currencySymbol, MaxCurrencyLength))
     , FCurrencyFormat(info.currencyFormat)
     , FNegCurrencyFormat(info.negativeCurrencyFormat)
     , FCurrencyDigits(info.currencyDigits)
