@@ -233,10 +233,7 @@ std::optional<long double> NumericText::parse(QStringView display) const
 {
     char16_t kept[PictureMask::MaxLength];
     const int size = strip(display, kept);
-    PlainNumber::Text text;
-    text.assign(QStringView(kept, size));
-    PlainNumber::normalise(text);
-    return PlainNumber::convert(text.view());
+    return PlainNumber::parse(QStringView(kept, size));
 }
 
 } // namespace lw::numeric
