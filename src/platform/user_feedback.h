@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace lw::platform {
+
+/// The desktop's ways of telling the user something: the default beep and modal boxes.
+/// Tests replace it with a recorder, so no test ever blocks on a real dialog.
+class UserFeedback
+{
+public:
+    virtual ~UserFeedback() = default;
+
+    /// The platform's default beep.
+    virtual void beep() = 0;
+
+    /// A modal error box with an error icon and only an OK button.
+    virtual void showError(const QString &text) = 0;
+
+    /// A modal information box with only an OK button.
+    virtual void showInformation(const QString &text) = 0;
+};
+
+} // namespace lw::platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/user_feedback.h"
+
+namespace lw::platform {
+
+/// Beeps through the application and shows QMessageBox dialogs over a parent window.
+class QtUserFeedback final : public UserFeedback
+{
+public:
+    /// Boxes are modal to parent's window, or application-modal while parent is null.
+    explicit QtUserFeedback(QWidget *parent = nullptr);
+
+    void beep() override;
+    void showError(const QString &text) override;
+    void showInformation(const QString &text) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
+
+/// Message texts use CR/LF pairs for their line breaks; a dialog wants plain line feeds.
+QString dialogText(const QString &text);
+
+} // namespace lw::platform
