@@ -33,8 +33,8 @@ NumericFieldModel::NumericFieldModel(const TOvcIntlSup &intl)
 double NumericFieldModel::FloatValue()
 {
     const NumericCheck check = checkValue();
-    m_lastErrorCode = check.code;
-    return check.code == EntryError::Valid ? static_cast<double>(check.value) : 0.0;
+    m_lastErrorCode = afterCheck(check.code);
+    return m_lastErrorCode == EntryError::Valid ? static_cast<double>(check.value) : 0.0;
 }
 
 void NumericFieldModel::setFloatValue(double value)
@@ -148,6 +148,7 @@ quint16 NumericFieldModel::validate(bool relay)
     m_lastErrorCode = check.code;
     if (check.code == EntryError::Valid && relay)
         layValue(check.value, true);
+    m_lastErrorCode = afterCheck(m_lastErrorCode);
     return m_lastErrorCode;
 }
 
@@ -170,6 +171,11 @@ long double NumericFieldModel::transferOut() const
 void NumericFieldModel::displayTextChanged(bool duringCheck)
 {
     Q_UNUSED(duringCheck);
+}
+
+quint16 NumericFieldModel::afterCheck(quint16 code)
+{
+    return code;
 }
 
 void NumericFieldModel::layValue(long double value, bool duringCheck)

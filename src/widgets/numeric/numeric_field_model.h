@@ -117,6 +117,13 @@ protected:
     /// re-laying done by validate(), which must not move a caret or the selection.
     virtual void displayTextChanged(bool duringCheck);
 
+    /// Runs after every check of the text (a FloatValue read or validate()) with its code and
+    /// returns the code to keep; lets a field run its own validation handler.
+    virtual quint16 afterCheck(quint16 code);
+
+    /// For a field whose own rules fail the text before it is checked.
+    void setLastErrorCode(quint16 code) { m_lastErrorCode = code; }
+
 private:
     NumericText text() const { return NumericText(m_mask, m_intl); }
 
