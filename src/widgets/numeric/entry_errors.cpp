@@ -44,4 +44,12 @@ EInvalidRangeValue::EInvalidRangeValue(TNumericDataType type)
     : EOvcException(NumericDataType::rangeMessage(type))
 { }
 
+EDuplicateCommand::EDuplicateCommand()
+    : EOvcException(u"Duplicate command found while adding a new command to the table"_s)
+{ }
+
+ETableNotFound::ETableNotFound()
+    : EOvcException(u"Command table not found or command table index out of range"_s)
+{ }
+
 } // namespace lw::numeric

@@ -57,4 +57,18 @@ public:
     explicit EInvalidRangeValue(TNumericDataType type);
 };
 
+/// A key sequence was added to a command table that already holds it.
+class EDuplicateCommand final : public EOvcException
+{
+public:
+    EDuplicateCommand();
+};
+
+/// A command was added to a command table that the processor does not hold.
+class ETableNotFound final : public EOvcException
+{
+public:
+    ETableNotFound();
+};
+
 } // namespace lw::numeric
