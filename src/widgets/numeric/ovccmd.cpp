@@ -184,6 +184,13 @@ const TOvcKeyRecord *TOvcCommandProcessor::searchActiveTables(Find find) const
     return nullptr;
 }
 
+bool TOvcCommandProcessor::isCommandKey(quint8 key, quint8 shift) const
+{
+    return searchActiveTables([=](const TOvcCommandTable &table) {
+        return table.FindFirstKey(key, shift);
+    }) != nullptr;
+}
+
 quint16 TOvcCommandProcessor::Translate(quint8 key, quint8 shift)
 {
     // Modifiers are pressed on the way to the next key, so they neither end a sequence nor

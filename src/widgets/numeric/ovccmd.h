@@ -180,6 +180,9 @@ public:
     /// key is no command, ccPending while a sequence is incomplete, ccSwallow when it failed.
     quint16 Translate(quint8 key, quint8 shift);
 
+    /// True when an active table starts a command with this key; the state does not change.
+    bool isCommandKey(quint8 key, quint8 shift) const;
+
 private:
     enum class State { Idle, SecondKeyPending, LiteralNext };
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <ostream>
+
+#include <QString>
+#include <QStringList>
+
+// Readable Qt strings in test failure messages.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList &list, std::ostream *os)
+{
+    *os << '{';
+    for (const QString &text : list)
+        *os << " \"" << text.toStdString() << '"';
+    *os << " }";
+}
