@@ -1,0 +1,130 @@
+#include "platform/disk_file_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using lw::platform::DiskFileStore;
+using lw::platform::FileContent;
+using Status = FileContent::Status;
+using Step = DiskFileStore::Step;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class DiskStore : public testing::Test
+{
+protected:
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    void put(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray contents(const QString &name) const { return store.read(path(name)).bytes; }
+
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir dir;
+    DiskFileStore store;
+};
+
+} // namespace
+
+TEST_F(DiskStore, ReadTellsMissingFromUnreadable)
+{
+    EXPECT_EQ(store.read(path(u"none.ini"_s)).status, Status::Missing);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.ini"_s));
+    EXPECT_EQ(store.read(path(u"folder.ini"_s)).status, Status::Failed);
+    put(u"a.ini"_s, QByteArray("x\0y", 3));
+    const FileContent read = store.read(path(u"a.ini"_s));
+    EXPECT_EQ(read.status, Status::Read);
+    EXPECT_EQ(read.bytes, QByteArray("x\0y", 3));
+}
+
+TEST_F(DiskStore, ReplaceKeepsPermissionsAndLeavesNoTemporaryFile)
+{
+    put(u"a.ini"_s, "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(path(u"a.ini"_s)).constData(), 0640), 0);
+    ASSERT_TRUE(store.replace(path(u"a.ini"_s), "new"));
+    EXPECT_EQ(contents(u"a.ini"_s), "new");
+    struct stat info;
+    ASSERT_EQ(::stat(QFile::encodeName(path(u"a.ini"_s)).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(entries(), QStringList{ u"a.ini"_s });
+}
+
+TEST_F(DiskStore, ReplaceWritesThroughALinkAndKeepsIt)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"real"_s));
+    put(u"real/a.ini"_s, "old");
+    ASSERT_TRUE(QFile::link(path(u"real/a.ini"_s), path(u"a.ini"_s)));
+    ASSERT_TRUE(store.replace(path(u"a.ini"_s), "new"));
+    EXPECT_TRUE(QFileInfo(path(u"a.ini"_s)).isSymLink());
+    EXPECT_EQ(contents(u"real/a.ini"_s), "new");
+}
+
+TEST_F(DiskStore, ReplaceFailsOverAFolderAndKeepsIt)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"a.ini"_s));
+    EXPECT_FALSE(store.replace(path(u"a.ini"_s), "new"));
+    EXPECT_TRUE(QFileInfo(path(u"a.ini"_s)).isDir());
+    EXPECT_EQ(entries(), QStringList{ u"a.ini"_s });
+}
+
+TEST_F(DiskStore, MakePathCreatesParentsAndFailsWhenAFileIsInTheWay)
+{
+    EXPECT_TRUE(store.makePath(path(u"a/b/c/"_s)));
+    EXPECT_TRUE(QFileInfo(path(u"a/b/c"_s)).isDir());
+    EXPECT_TRUE(store.makePath(path(u"a/b"_s)));
+    put(u"f"_s, "x");
+    EXPECT_FALSE(store.makePath(path(u"f/g"_s)));
+}
+
+std::string stepName(const testing::TestParamInfo<Step> &row)
+{
+    static const char *const steps[] = { "CreateTemporary", "Write", "Flush", "Rename",
+        "FlushFolder" };
+    return steps[static_cast<int>(row.param)];
+}
+
+class InterruptedReplace : public testing::TestWithParam<Step>
+{
+};
+
+TEST_P(InterruptedReplace, LeavesTheOldOrTheNewFileWhole)
+{
+    const Step failing = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"a.ini"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(5000, 'o'));
+    file.close();
+    const QByteArray fresh(9000, 'n');
+
+    DiskFileStore store([failing](Step step) {
+        return step != failing;
+    });
+    EXPECT_FALSE(store.replace(path, fresh));
+    const QByteArray now = DiskFileStore().read(path).bytes;
+    // Past the rename the new file is in place, but it is not known to be on the disk yet.
+    EXPECT_EQ(now, failing == Step::FlushFolder ? fresh : QByteArray(5000, 'o'));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{ u"a.ini"_s });
+}
+
+INSTANTIATE_TEST_SUITE_P(EachStep, InterruptedReplace,
+        testing::Values(
+                Step::CreateTemporary, Step::Write, Step::Flush, Step::Rename, Step::FlushFolder),
+        stepName);
