@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/calculation_pass.h"
+#include "core/value_record.h"
+#include "platform/file_store.h"
+#include "platform/locale_info.h"
+
+namespace lw::core {
+
+/// The program's folder below the shared data folder, both separators included.
+QString dataSubFolder();
+
+/// The settings file's full path, composed from the record's folders.
+QString settingsFilePath(const ValueRecord &record);
+
+/// Reads the saved inputs, results and first-run flag into the record. A missing or
+/// unreadable file, section, key or value gives that value's default; nothing is reported.
+/// The term is stored as read, whatever its value.
+void loadSavedValues(
+        ValueRecord &record, const platform::FileStore &files, const platform::LocaleInfo &locale);
+
+/// Shows the record in the fields and checks the term button for its term (the 30-year
+/// button for any term but 15 and 20). Runs no calculation pass, and a window must not run
+/// one for the button checked here: the first pass comes after every field is restored.
+void restoreFields(const ValueRecord &record, const CalculatorControls &controls);
+
+/// Writes the inputs, results and first-run flag into the settings file, creating its folder
+/// when missing. All entries reach the disk in one replacement of the file, so a failure
+/// writes none of them; everything else in the file is kept. Throws WriteError when the
+/// folder cannot be made, the old file cannot be read, or the new one cannot be written.
+void SaveValuesAtExit(
+        const ValueRecord &record, platform::FileStore &files, const platform::LocaleInfo &locale);
+
+} // namespace lw::core
