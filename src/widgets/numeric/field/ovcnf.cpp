@@ -209,9 +209,9 @@ void TOvcNumericField::showContextMenu(const QPoint &globalPos)
     menu->popup(globalPos);
 }
 
-void TOvcNumericField::runContextAction(int action)
+void TOvcNumericField::runContextAction(ContextAction action)
 {
-    switch (static_cast<ContextAction>(action)) {
+    switch (action) {
     case ContextAction::Restore:
         FField.command(ccRestore);
         break;

@@ -9,6 +9,7 @@
 #include "platform/clipboard.h"
 #include "platform/gui/colour.h"
 #include "platform/user_feedback.h"
+#include "widgets/numeric/entry_context_menu.h"
 #include "widgets/numeric/entry_field_host.h"
 #include "widgets/numeric/field/ef_colors.h"
 #include "widgets/numeric/numeric_entry_field.h"
@@ -130,7 +131,7 @@ private:
     bool isFieldKey(const QKeyEvent &event) const;
     void applyAutoSize();
     void showContextMenu(const QPoint &globalPos);
-    void runContextAction(int action);
+    void runContextAction(ContextAction action);
     void focusChanged(QWidget *old, QWidget *now);
     void toggleCaret();
     void announceText();
