@@ -201,7 +201,7 @@ void TOvcNumericField::showContextMenu(const QPoint &globalPos)
         }
         QAction *action = menu->addAction(item.caption);
         action->setEnabled(item.enabled);
-        const int code = static_cast<int>(item.action);
+        const ContextAction code = item.action;
         connect(action, &QAction::triggered, this, [this, code] {
             runContextAction(code);
         });
