@@ -98,9 +98,8 @@ private:
     int integerDigits() const;
     bool acceptSign();
     bool acceptDigit(QChar c);
-    bool pictureAllows(QChar c) const;
     void rebuildDisplay();
-    void shiftDisplay(QString &display) const;
+    bool layTyped(bool zeroBeforePoint, QString &display) const;
 
     NumericFieldModel &m_field;
     QString m_digits;

@@ -142,10 +142,14 @@ protected:
 
 private:
     EntryContext context() const;
-    void finish(const EntryResult &result);
+    EntryResult dispatch(quint16 command, QChar c);
+    EntryResult toggleInsertMode();
     EntryResult copy();
-    EntryResult clipboardCommand(quint16 command);
+    void finish(const EntryResult &result);
+    void relayIfEdited();
     bool validateAndReport(bool report);
+    quint16 requiredCode() const;
+    void setErrorState(bool error);
     void afterRangeChange();
 
     EntryFieldHost &FHost;
@@ -163,6 +167,7 @@ private:
     bool FEnteredWhileErrorPending = false;
     bool FInUserValidation = false;
     bool FCharacterAllowed = false;
+    bool FReformat = false; // DisplayText holds the editing layout, not the value over the mask
 };
 
 } // namespace lw::numeric

@@ -51,6 +51,9 @@ public:
     /// EInvalidPictureMask, changing nothing, for a mask longer than 255 characters.
     void setPictureMask(const QString &mask);
 
+    /// The locale characters the field shows and parses.
+    const TOvcIntlSup &intl() const { return m_intl; }
+
     /// The analysed mask: position classes and capacities.
     const lw::numeric::PictureMask &maskLayout() const { return m_mask; }
 
