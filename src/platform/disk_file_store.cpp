@@ -97,10 +97,11 @@ bool DiskFileStore::replace(const QString &path, const QByteArray &bytes)
 bool DiskFileStore::writeTemporary(
         int fd, const QByteArray &targetName, const QByteArray &bytes) const
 {
-    // The temporary file is private; the replacement keeps the old file's permissions.
+    // The temporary file is private; the replacement keeps the old file's permissions where
+    // the file system has them (a failure there is no reason to lose the save).
     struct stat old;
-    if (::stat(targetName.constData(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
-        return false;
+    if (::stat(targetName.constData(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
     if (!pass(Step::Write) || !writeAll(fd, bytes))
         return false;
     return pass(Step::Flush) && ::fsync(fd) == 0;

@@ -195,7 +195,8 @@ bool ProfileFile::writeString(const QString &section, const QString &key, const 
     // After the last key line, so that comments and blank lines that close the section
     // stay where they are.
     qsizetype last = header;
-    for (qsizetype i = header + 1; i < sectionEnd(header); ++i) {
+    const qsizetype end = sectionEnd(header);
+    for (qsizetype i = header + 1; i < end; ++i) {
         if (m_lines[size_t(i)].kind == LineKind::Key)
             last = i;
     }
