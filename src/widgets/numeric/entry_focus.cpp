@@ -47,14 +47,16 @@ bool NumericEntryField::focusLost(bool staysOnForm, QObject *receiver)
     TOvcController &controller = Controller();
     controller.setInsertMode(FInsertMode);
     bool valid = true;
-    if (staysOnForm && !FEnteredWhileErrorPending) {
+    if (staysOnForm) {
         if (FEntry.Modified())
             FUninitialized = false;
-        const bool special =
-                controller.OnIsSpecialControl && controller.OnIsSpecialControl(*this, receiver);
-        valid = validateAndReport(!special);
-    } else if (staysOnForm && FEntry.Modified())
-        FUninitialized = false;
+        // A field entered while another's error was pending must not report a second one.
+        if (!FEnteredWhileErrorPending) {
+            const bool special =
+                    controller.OnIsSpecialControl && controller.OnIsSpecialControl(*this, receiver);
+            valid = validateAndReport(!special);
+        }
+    }
     FFocused = false;
     if (valid && staysOnForm) {
         if (!FEnteredWhileErrorPending)
