@@ -15,7 +15,8 @@ QString settingsFilePath(const ValueRecord &record);
 
 /// Reads the saved inputs, results and first-run flag into the record. A missing or
 /// unreadable file, section, key or value gives that value's default; nothing is reported.
-/// The term is stored as read, whatever its value.
+/// The term is stored as read, whatever its value. Decimals are read with the separator of
+/// `locale`, which should be the conventions in force now.
 void loadSavedValues(
         ValueRecord &record, const platform::FileStore &files, const platform::LocaleInfo &locale);
 

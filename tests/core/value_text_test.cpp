@@ -44,6 +44,9 @@ TEST(FloatText, GeneralFormatWithFifteenDigits)
     EXPECT_EQ(floatText(1.5e300, Dot), u"1.5E300"_s);
     EXPECT_EQ(floatText(99999999999999.99, Dot), u"100000000000000"_s); // rounds to 15 digits
     EXPECT_EQ(floatText(-0.0, Dot), u"0"_s);
+    // No pass leaves these behind; if one did, reading them back gives the default.
+    EXPECT_EQ(floatText(std::nan(""), Dot), u"NAN"_s);
+    EXPECT_EQ(floatText(-HUGE_VAL, Dot), u"-INF"_s);
 }
 
 namespace {
