@@ -98,50 +98,46 @@ EntryResult NumericEntry::process(
         quint16 command, const EntryContext &context, QChar c, QStringView pasted)
 {
     const bool wasSelected = m_selected;
-    EntryResult result;
-    switch (command) {
-    case ccTypedChar:
-        result = typeChar(c, context);
-        break;
-    case ccPaste:
-        result = paste(pasted);
-        break;
-    case ccBack:
-    case ccDel:
-        result = backspace();
-        break;
-    case ccDelLine:
-        result = clearField();
-        break;
-    case ccCut:
-    case ccDelWord:
-        if (m_selected)
-            result = clearField();
-        break;
-    case ccRestore:
-        result = restore();
-        break;
-    case ccMouseDown:
-        m_selected = false;
-        break;
-    case ccInc:
-        result = step(1);
-        break;
-    case ccDec:
-        result = step(-1);
-        break;
-    default:
-        if (isSelectionCommand(command)) {
-            m_selected = true;
-            result.repaint = true;
-        } else
-            result = move(command, context);
-        break;
-    }
+    EntryResult result = edit(command, context, c, pasted);
     if (!keepsSelection(command))
         m_selected = false;
     result.repaint = result.repaint || result.textChanged || m_selected != wasSelected;
     return result;
+}
+
+EntryResult NumericEntry::edit(
+        quint16 command, const EntryContext &context, QChar c, QStringView pasted)
+{
+    switch (command) {
+    case ccTypedChar:
+        return typeChar(c, context);
+    case ccPaste:
+        return paste(pasted);
+    case ccBack:
+    case ccDel:
+        return backspace();
+    case ccDelLine:
+        return clearField();
+    case ccCut:
+    case ccDelWord:
+        return m_selected ? clearField() : EntryResult{};
+    case ccRestore:
+        return restore();
+    case ccMouseDown:
+        m_selected = false;
+        return {};
+    case ccInc:
+        return step(1);
+    case ccDec:
+        return step(-1);
+    default:
+        if (!isSelectionCommand(command))
+            return move(command, context);
+        m_selected = true;
+        EntryResult selected;
+        selected.repaint = true;
+        return selected;
+    }
 }
 
 EntryResult NumericEntry::backspace()

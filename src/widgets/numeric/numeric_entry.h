@@ -82,11 +82,10 @@ public:
     EntryResult process(
             quint16 command, const EntryContext &context, QChar c = {}, QStringView pasted = {});
 
-    /// Steps 3 to 5 of typing a character: false when it is refused. Exposed for the checks
-    /// that paste and fuzzing make against the capacity rules.
-    bool accept(QChar c);
-
 private:
+    /// Whether the buffer takes c, taking it if so; typing and pasting share these rules.
+    bool accept(QChar c);
+    EntryResult edit(quint16 command, const EntryContext &context, QChar c, QStringView pasted);
     EntryResult typeChar(QChar c, const EntryContext &context);
     EntryResult paste(QStringView text);
     EntryResult backspace();
