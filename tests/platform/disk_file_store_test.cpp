@@ -1,5 +1,9 @@
 #include "platform/disk_file_store.h"
 
+#include <chrono>
+#include <csignal>
+#include <thread>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using lw::platform::DiskFileStore;
@@ -128,3 +133,29 @@ INSTANTIATE_TEST_SUITE_P(EachStep, InterruptedReplace,
         testing::Values(
                 Step::CreateTemporary, Step::Write, Step::Flush, Step::Rename, Step::FlushFolder),
         stepName);
+
+// A real kill at a random moment of a stream of replacements never leaves a torn file.
+TEST_F(DiskStore, KilledWhileReplacingLeavesOneWholeVersion)
+{
+    const QByteArray first(1 << 20, 'a');
+    const QByteArray second(1 << 20, 'b');
+    ASSERT_TRUE(store.replace(path(u"a.ini"_s), first));
+    for (int round = 0; round < 10; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            DiskFileStore writer;
+            for (int i = 0;; ++i) {
+                if (!writer.replace(path(u"a.ini"_s), i % 2 ? first : second))
+                    ::_exit(1);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
+        const QByteArray now = contents(u"a.ini"_s);
+        EXPECT_TRUE(now == first || now == second) << "round " << round << ": " << now.size();
+    }
+}
