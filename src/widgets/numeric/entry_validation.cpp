@@ -55,10 +55,7 @@ quint16 NumericEntryField::requiredCode() const
 
 void NumericEntryField::setErrorState(bool error)
 {
-    if (error == FErrorState)
-        return;
-    FErrorState = error;
-    FHost.repaint();
+    assignAndRepaint(FErrorState, error);
 }
 
 void NumericEntryField::reportError(quint16 code)

@@ -48,42 +48,27 @@ void NumericEntryField::setController(TOvcController *controller)
 
 void NumericEntryField::setOptions(TOvcEntryFieldOptions options)
 {
-    if (options == FOptions)
-        return;
-    FOptions = options;
-    FHost.repaint();
+    assignAndRepaint(FOptions, options);
 }
 
 void NumericEntryField::setPadChar(QChar c)
 {
-    if (c == FPadChar)
-        return;
-    FPadChar = c;
-    FHost.repaint();
+    assignAndRepaint(FPadChar, c);
 }
 
 void NumericEntryField::setUninitialized(bool uninitialized)
 {
-    if (uninitialized == FUninitialized)
-        return;
-    FUninitialized = uninitialized;
-    FHost.repaint();
+    assignAndRepaint(FUninitialized, uninitialized);
 }
 
 void NumericEntryField::setZeroDisplay(TZeroDisplay display)
 {
-    if (display == FZeroDisplay)
-        return;
-    FZeroDisplay = display;
-    FHost.repaint();
+    assignAndRepaint(FZeroDisplay, display);
 }
 
 void NumericEntryField::setZeroDisplayValue(double value)
 {
-    if (value == FZeroDisplayValue)
-        return;
-    FZeroDisplayValue = value;
-    FHost.repaint();
+    assignAndRepaint(FZeroDisplayValue, value);
 }
 
 QString NumericEntryField::paintedText() const

@@ -9,13 +9,13 @@
 #include <QStringView>
 #include <QtGlobal>
 
+#include "widgets/numeric/entry_field_host.h"
 #include "widgets/numeric/entry_options.h"
 #include "widgets/numeric/numeric_entry.h"
 #include "widgets/numeric/numeric_field_model.h"
 
 namespace lw::numeric {
 
-class EntryFieldHost;
 class TOvcController;
 
 /// A numeric entry field without its window: the value and mask model, calculator-style
@@ -142,6 +142,17 @@ protected:
 
 private:
     EntryContext context() const;
+
+    // Property setters change nothing when the value is the same, else repaint.
+    template <typename T>
+    void assignAndRepaint(T &member, const T &value)
+    {
+        if (member == value)
+            return;
+        member = value;
+        FHost.repaint();
+    }
+
     EntryResult dispatch(quint16 command, QChar c);
     EntryResult toggleInsertMode();
     EntryResult copy();
