@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QSignalSpy>
 
 #include "field_fixture.h"
@@ -148,4 +149,29 @@ TEST_F(EditingTest, ChangesAreSignalled)
     QTest::keyClicks(price, QStringLiteral("12"));
     QTest::keyClick(price, Qt::Key_Q); // refused
     EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(EditingTest, WindowShortcutsDoNotTakeTheFieldsKeysButKeepTheirOwn)
+{
+    int stolen = 0;
+    int help = 0;
+    QAction copyAction(&form);
+    copyAction.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QObject::connect(&copyAction, &QAction::triggered, [&] {
+        ++stolen;
+    });
+    QAction helpAction(&form);
+    helpAction.setShortcut(QKeySequence(Qt::Key_F1));
+    QObject::connect(&helpAction, &QAction::triggered, [&] {
+        ++help;
+    });
+    form.addAction(&copyAction);
+    form.addAction(&helpAction);
+
+    tabIntoPrice();
+    QTest::keyClick(price, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(price, Qt::Key_F1);
+    EXPECT_EQ(stolen, 0);
+    EXPECT_EQ(clipboard.content, QStringLiteral("100,000.00"));
+    EXPECT_EQ(help, 1);
 }
