@@ -292,24 +292,32 @@ QRect TOvcNumericField::clientRect() const
     return FCtl3D ? rect().adjusted(EdgeWidth, EdgeWidth, -EdgeWidth, -EdgeWidth) : rect();
 }
 
+TOvcNumericField::ShownText TOvcNumericField::shownText() const
+{
+    ShownText shown{ paintedText(), {} };
+    const QFontMetrics metrics = fontMetrics();
+    shown.rect = fieldTextRect(
+            clientRect(), metrics.horizontalAdvance(shown.text), metrics.height(), FTextMargin);
+    return shown;
+}
+
 QRect TOvcNumericField::textRect() const
 {
-    const QFontMetrics metrics = fontMetrics();
-    return fieldTextRect(
-            clientRect(), metrics.horizontalAdvance(paintedText()), metrics.height(), FTextMargin);
+    return shownText().rect;
 }
 
 QRect TOvcNumericField::caretRect() const
 {
-    if (!hasFocus())
-        return {};
-    const QString text = paintedText();
+    return hasFocus() ? caretRectFor(shownText()) : QRect();
+}
+
+QRect TOvcNumericField::caretRectFor(const ShownText &shown) const
+{
     const QFontMetrics metrics = fontMetrics();
-    const QRect line = textRect();
-    const int charWidth =
-            text.isEmpty() ? metrics.averageCharWidth() : metrics.horizontalAdvance(text.back());
+    const int charWidth = shown.text.isEmpty() ? metrics.averageCharWidth()
+                                               : metrics.horizontalAdvance(shown.text.back());
     return lw::numeric::caretRect(FCarets.forMode(FField.InsertMode()),
-            { line.right() + 1, line.top(), line.height(), charWidth });
+            { shown.rect.right() + 1, shown.rect.top(), shown.rect.height(), charWidth });
 }
 
 void TOvcNumericField::paintEvent(QPaintEvent *)
@@ -328,19 +336,18 @@ void TOvcNumericField::paintEvent(QPaintEvent *)
             ? palette().color(QPalette::Active, QPalette::Text)
             : colour(look.TextColor);
 
-    const QString text = paintedText();
-    const QRect line = textRect();
-    if (isEnabled() && hasFocus() && FField.hasSelection() && !text.isEmpty()) {
-        painter.fillRect(line, colour(FEFColors.Highlight.BackColor));
+    const ShownText shown = shownText();
+    if (isEnabled() && hasFocus() && FField.hasSelection() && !shown.text.isEmpty()) {
+        painter.fillRect(shown.rect, colour(FEFColors.Highlight.BackColor));
         textColour = colour(FEFColors.Highlight.TextColor);
     }
     painter.setClipRect(client);
     painter.setPen(textColour);
-    painter.drawText(line.left(), line.top() + fontMetrics().ascent(), text);
+    painter.drawText(shown.rect.left(), shown.rect.top() + fontMetrics().ascent(), shown.text);
     if (FCaretShown && hasFocus()) {
         // The caret inverts what it covers, so it shows on any background.
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.fillRect(caretRect(), Qt::white);
+        painter.fillRect(caretRectFor(shown), Qt::white);
     }
 }
 

@@ -138,6 +138,16 @@ private:
     QColor colour(lw::platform::Colour colour) const;
     QRect clientRect() const;
 
+    // The painted text and where it stands, composed once for each paint.
+    struct ShownText
+    {
+        QString text;
+        QRect rect;
+    };
+
+    ShownText shownText() const;
+    QRect caretRectFor(const ShownText &shown) const;
+
     lw::platform::UserFeedback &FFeedback;
     lw::platform::Clipboard &FClipboard;
     NumericEntryField FField;
