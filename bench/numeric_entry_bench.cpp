@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "platform/virtual_key.h"
+#include "support/calculator_field.h"
 #include "widgets/numeric/entry_host_recorder.h"
 #include "widgets/numeric/numeric_entry_field.h"
 #include "widgets/numeric/ovcbase.h"
@@ -25,8 +26,7 @@ struct Setup
     Setup()
     {
         lw::numeric::test::ensureApplication();
-        field.setDataType(lw::numeric::TNumericDataType::nftDouble);
-        field.setPictureMask(u"###,###,###.##"_s);
+        lw::test::configureCalculatorField(field, u"###,###,###.##"_s);
         field.setFloatValue(1234.5);
         field.focusGained(FocusCause::LeftClick);
     }

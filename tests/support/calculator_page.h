@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calculation_pass.h"
+#include "support/calculator_field.h"
 #include "support/core_doubles.h"
 #include "widgets/numeric/numeric_field_model.h"
 
@@ -22,8 +23,8 @@ struct CalculatorPage
     {
         for (numeric::NumericFieldModel *field : { &salesPrice, &downPayment, &actualLoan,
                      &annualTaxes, &annualInsurance, &monthlyPI, &monthlyPITI })
-            configure(*field, QStringLiteral("###,###,###.##"));
-        configure(interestRate, QStringLiteral("###.####"));
+            configureCalculatorField(*field, QStringLiteral("###,###,###.##"));
+        configureCalculatorField(interestRate, QStringLiteral("###.####"));
     }
 
     core::CalculatorControls controls()
@@ -36,15 +37,6 @@ struct CalculatorPage
             annualInsurance, monthlyPI, monthlyPITI;
     FakeButton rb15, rb20, rb30;
     FakeLabel summary1, summary2, summary3;
-
-private:
-    static void configure(numeric::NumericFieldModel &field, const QString &mask)
-    {
-        field.setDataType(numeric::TNumericDataType::nftDouble); // the type installs its mask,
-        field.setPictureMask(mask); // so the mask comes second
-        field.setRangeLow(-1.7e308);
-        field.setRangeHigh(1.7e308);
-    }
 };
 
 } // namespace lw::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/calculator_field.h"
 #include "widgets/numeric/entry_errors.h"
 #include "widgets/numeric/entry_host_recorder.h"
 #include "widgets/numeric/numeric_entry_field.h"
@@ -20,8 +21,7 @@ protected:
     {
         test::ensureApplication();
         for (NumericEntryField *f : { &field, &next }) {
-            f->setDataType(TNumericDataType::nftDouble);
-            f->setPictureMask(u"###,###,###.##"_s);
+            lw::test::configureCalculatorField(*f, u"###,###,###.##"_s);
             f->setFloatValue(50);
         }
         field.setRangeLow(0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/virtual_key.h"
+#include "support/calculator_field.h"
 #include "widgets/numeric/entry_host_recorder.h"
 #include "widgets/numeric/ovcbase.h"
 #include "widgets/numeric/ovccmd.h"
@@ -41,8 +42,7 @@ protected:
     EntryFieldTest()
     {
         test::ensureApplication();
-        field.setDataType(TNumericDataType::nftDouble);
-        field.setPictureMask(u"###,###,###.##"_s);
+        lw::test::configureCalculatorField(field, u"###,###,###.##"_s);
         field.setFloatValue(100000);
     }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/calculator_field.h"
 #include "widgets/numeric/entry_errors.h"
 #include "widgets/numeric/ovcintl.h"
 
@@ -45,13 +46,7 @@ protected:
 class ProgramField : public testing::Test
 {
 protected:
-    void configure(const QString &mask)
-    {
-        field.setDataType(TNumericDataType::nftDouble);
-        field.setPictureMask(mask);
-        field.setRangeLow(-1.7e308L);
-        field.setRangeHigh(1.7e308L);
-    }
+    void configure(const QString &mask) { lw::test::configureCalculatorField(field, mask); }
 
     void SetUp() override { configure(moneyMask); }
 

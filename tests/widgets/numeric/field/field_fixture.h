@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/calculator_field.h"
 #include "support/qt_printers.h"
 #include "support/recording_services.h"
 #include "widgets/numeric/field/ovcnf.h"
@@ -37,10 +38,7 @@ protected:
     lw::numeric::TOvcNumericField *makeField(const QString &mask, int y)
     {
         auto *field = new lw::numeric::TOvcNumericField(services, &form); // owned by the form
-        field->field().setDataType(lw::numeric::TNumericDataType::nftDouble);
-        field->field().setPictureMask(mask);
-        field->field().setRangeLow(-1.7e308L);
-        field->field().setRangeHigh(1.7e308L);
+        configureCalculatorField(field->field(), mask);
         field->setGeometry(10, y, 123, 23);
         return field;
     }
