@@ -173,8 +173,8 @@ measure() {
     IFS=$'\t' read -r status map paint cpu runq hwm _ threads libs _ _ width height <<<"$line"
     printf '%3d  %-4s  %-8s %8s %8s %8s %8s %9s %4s %5s  %sx%s\n' "$run" "$side" \
         "${status:-none}" "$map" "$paint" "$cpu" "$runq" \
-        "$(awk -v k="${hwm:--1}" 'BEGIN { printf "%.1f", k / 1024 }')" "$threads" "$libs" \
-        "${width:-?}" "${height:-?}"
+        "$(awk -v k="${hwm:--1}" 'BEGIN { if (k < 0) print "-"; else printf "%.1f", k / 1024 }')" \
+        "$threads" "$libs" "${width:-?}" "${height:-?}"
     if [[ ${status:-} != ok ]]; then
         failures=$((failures + 1))
         return 0
