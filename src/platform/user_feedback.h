@@ -14,11 +14,11 @@ public:
     /// The platform's default beep.
     virtual void beep() = 0;
 
-    /// A modal error box with an error icon and only an OK button.
+    /// A modal error box captioned with the application's title, with only an OK button.
     virtual void showError(const QString &text) = 0;
 
-    /// A modal information box with only an OK button.
-    virtual void showInformation(const QString &text) = 0;
+    /// A modal information box with the information icon and only an OK button.
+    virtual void showInformation(const QString &caption, const QString &text) = 0;
 };
 
 } // namespace lw::platform

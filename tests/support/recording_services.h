@@ -18,11 +18,16 @@ public:
 
     void showError(const QString &text) override { errors << text; }
 
-    void showInformation(const QString &text) override { information << text; }
+    void showInformation(const QString &caption, const QString &text) override
+    {
+        informationCaptions << caption;
+        information << text;
+    }
 
     int beeps = 0;
     QStringList errors;
     QStringList information;
+    QStringList informationCaptions;
 };
 
 /// An in-memory clipboard that can be told to fail.

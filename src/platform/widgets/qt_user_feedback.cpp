@@ -19,15 +19,16 @@ void QtUserFeedback::showError(const QString &text)
     QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), dialogText(text));
 }
 
-void QtUserFeedback::showInformation(const QString &text)
+void QtUserFeedback::showInformation(const QString &caption, const QString &text)
 {
-    QMessageBox::information(m_parent, QApplication::applicationDisplayName(), dialogText(text));
+    QMessageBox::information(m_parent, caption, dialogText(text));
 }
 
 QString dialogText(const QString &text)
 {
+    // Each break is a line feed, paired with a carriage return before or after it.
     QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.remove(u'\r');
     return plain;
 }
 

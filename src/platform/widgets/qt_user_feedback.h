@@ -16,13 +16,13 @@ public:
 
     void beep() override;
     void showError(const QString &text) override;
-    void showInformation(const QString &text) override;
+    void showInformation(const QString &caption, const QString &text) override;
 
 private:
     QPointer<QWidget> m_parent;
 };
 
-/// Message texts use CR/LF pairs for their line breaks; a dialog wants plain line feeds.
+/// Message texts break lines with CR/LF or LF/CR pairs; a dialog wants plain line feeds.
 QString dialogText(const QString &text);
 
 } // namespace lw::platform

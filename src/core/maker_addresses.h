@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace lw::core::maker {
+
+// The maker's addresses live on a reserved example domain, so the program never sends
+// anyone to a stranger's site or mailbox.
+inline constexpr QStringView SiteDomain = u"www.brannocksoftware.example";
+inline constexpr QStringView SupportMail = u"support@brannocksoftware.example";
+
+} // namespace lw::core::maker

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+namespace lw::platform {
+
+/// Application-wide settings and notifications that are not tied to one window.
+class ApplicationHooks
+{
+public:
+    virtual ~ApplicationHooks() = default;
+
+    /// Called each time the application becomes the active one.
+    virtual void setActivationHandler(std::function<void()> handler) = 0;
+
+    /// Delays of the tool-tips, in milliseconds: before one shows, and how long it stays.
+    virtual void setHintTiming(int pauseMs, int hidePauseMs) = 0;
+
+    /// Raises the application's active window (the main window or a dialog over it).
+    virtual void bringActiveWindowToFront() = 0;
+};
+
+} // namespace lw::platform

@@ -1,0 +1,77 @@
+#include "platform/widgets/qt_application_hooks.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QProxyStyle>
+#include <QToolTip>
+#include <QWidget>
+
+namespace lw::platform {
+
+namespace {
+
+// The delay before a tool-tip shows is a style hint in Qt.
+class HintPauseStyle final : public QProxyStyle
+{
+public:
+    explicit HintPauseStyle(int pauseMs)
+        : m_pauseMs(pauseMs)
+    { }
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+            QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return m_pauseMs;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    int m_pauseMs;
+};
+
+} // namespace
+
+QtApplicationHooks::QtApplicationHooks()
+{
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive && m_activate)
+                    m_activate();
+            });
+    qApp->installEventFilter(this);
+}
+
+QtApplicationHooks::~QtApplicationHooks()
+{
+    qApp->removeEventFilter(this);
+}
+
+void QtApplicationHooks::setActivationHandler(std::function<void()> handler)
+{
+    m_activate = std::move(handler);
+}
+
+void QtApplicationHooks::setHintTiming(int pauseMs, int hidePauseMs)
+{
+    QApplication::setStyle(new HintPauseStyle(pauseMs)); // the application owns its style
+    m_hidePauseMs = hidePauseMs;
+}
+
+void QtApplicationHooks::bringActiveWindowToFront()
+{
+    if (QWidget *window = QApplication::activeWindow())
+        window->raise();
+}
+
+bool QtApplicationHooks::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() != QEvent::ToolTip || widget == nullptr || widget->toolTip().isEmpty())
+        return false;
+    const auto *help = static_cast<QHelpEvent *>(event);
+    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, m_hidePauseMs);
+    return true;
+}
+
+} // namespace lw::platform
