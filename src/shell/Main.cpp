@@ -1,0 +1,178 @@
+#include "shell/Main.h"
+
+#include <QCloseEvent>
+#include <QStatusTipEvent>
+
+#include "core/app_texts.h"
+#include "core/saved_values.h"
+#include "core/startup_values.h"
+#include "core/window_frame_rules.h"
+#include "platform/gui/palette_colour.h"
+
+namespace lw::shell {
+
+TfrmMain *frmMain = nullptr;
+
+TfrmMain::TfrmMain(const ShellServices &services, QWidget *parent)
+    : QMainWindow(parent)
+    , FServices(services)
+    , FIntl(services.locale.current())
+    , FEntryServices{ services.feedback, services.clipboard, FIntl }
+    , FHelp(services.desktop)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    frmMain = this;
+    createWindow();
+    connectHandlers();
+    SetTaskbarStyle();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain()
+{
+    // FormDestroy: nobody may reach the window through the global any more.
+    if (frmMain == this)
+        frmMain = nullptr;
+}
+
+void TfrmMain::FormCreate()
+{
+    try {
+        runStartupSteps();
+    } catch (...) {
+        // The window still opens; the steps after the failing one are not done.
+        reportError(std::current_exception());
+    }
+}
+
+void TfrmMain::runStartupSteps()
+{
+    HideApplicationButton();
+    AdjustForGlass();
+    core::setFoldersAndTags(FValues, FServices.folders.commonData(), FServices.folders.program());
+    setWindowTitle(core::applicationTitle());
+    restoreSavedValues();
+    installApplicationHandlers();
+    FHelp.setHelpFile(core::helpFilePath(FValues));
+    FServices.application.setHintTiming(core::HintPauseMs, core::HintHidePauseMs);
+    Calculate();
+    showFirstRunHelp();
+    FValues.FRunBefore = true;
+}
+
+void TfrmMain::restoreSavedValues()
+{
+    core::loadSavedValues(FValues, FServices.files, FServices.locale.current());
+    // The first pass comes after every field is restored, not when the term is checked.
+    FRestoring = true;
+    core::restoreFields(FValues, controls());
+    FRestoring = false;
+}
+
+void TfrmMain::installApplicationHandlers()
+{
+    FServices.application.setActivationHandler([this] {
+        ApplicationActivate();
+    });
+    FHandlersInstalled = true;
+}
+
+void TfrmMain::showFirstRunHelp()
+{
+    if (FValues.FRunBefore)
+        return;
+    // Even a help that fails to open counts: the next start must not try again.
+    FValues.FRunBefore = true;
+    FHelp.showContext(core::FirstRunHelpContext);
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    FormClose(event);
+}
+
+void TfrmMain::FormClose(QCloseEvent *event)
+{
+    // After a failed save the user must still be able to leave.
+    if (FSaveFailed) {
+        event->accept();
+        return;
+    }
+    FHelp.closeAll();
+    try {
+        core::SaveValuesAtExit(FValues, FServices.files, FServices.locale.current());
+        event->accept();
+    } catch (...) {
+        FSaveFailed = true;
+        event->ignore();
+        reportError(std::current_exception());
+    }
+}
+
+void TfrmMain::SetTaskbarStyle()
+{
+    const auto main = platform::ChromeWindow::Main;
+    FServices.chrome.setExtendedStyle(
+            main, core::mainWindowWithButton(FServices.chrome.extendedStyle(main)));
+    FServices.chrome.setSystemCommandHandler([this](std::uint32_t command) {
+        return HandleSysCommand(command);
+    });
+}
+
+void TfrmMain::HideApplicationButton()
+{
+    constexpr int Hide = 0;
+    constexpr int Show = 5;
+    const auto owner = platform::ChromeWindow::ApplicationOwner;
+    platform::WindowChrome &chrome = FServices.chrome;
+    chrome.showWindow(owner, Hide);
+    chrome.setExtendedStyle(owner, core::ownerWithoutButton(chrome.extendedStyle(owner)));
+    chrome.showWindow(owner, Show);
+}
+
+void TfrmMain::AdjustForGlass()
+{
+    platform::WindowChrome &chrome = FServices.chrome;
+    const bool glass =
+            core::compositionOn(chrome.platformMajorVersion(), chrome.compositionEnabled());
+    const auto colour = glass ? platform::SystemColour::ButtonFace : platform::SystemColour::Window;
+    QPalette palette = pnlTop->palette();
+    palette.setColor(
+            QPalette::Window, platform::paletteColour(platform::systemColour(colour), palette));
+    pnlTop->setPalette(palette);
+    if (glass)
+        chrome.extendFrameIntoClientArea(core::glassMargins());
+}
+
+bool TfrmMain::HandleSysCommand(std::uint32_t command)
+{
+    // The window minimises and restores itself, not the application's owner window.
+    const std::optional<int> show = core::ownShowCommand(command);
+    if (show)
+        FServices.chrome.showWindow(platform::ChromeWindow::Main, *show);
+    return show.has_value();
+}
+
+bool TfrmMain::event(QEvent *event)
+{
+    // Status tips travel up from the control under the pointer: they are the current hint.
+    if (event->type() == QEvent::StatusTip) {
+        AppOnHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TfrmMain::contextMenuEvent(QContextMenuEvent *event)
+{
+    mnuPop->popup(event->globalPos());
+}
+
+core::CalculatorControls TfrmMain::controls()
+{
+    return { *edtSalesPrice, *edtDownPayment, *edtActualLoan, *edtInterestRate, *edtAnnualTaxes,
+        *edtAnnualInsurance, *edtMonthlyPI, *edtMonthlyPITI, *rb15, *rb20, *rb30, *lblSummary1,
+        *lblSummary2, *lblSummary3 };
+}
+
+} // namespace lw::shell

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+
+#include "core/calculation_pass.h"
+#include "core/value_record.h"
+#include "platform/html_help.h"
+#include "shell/page_controls.h"
+#include "shell/shell_services.h"
+#include "widgets/numeric/field/ovcnf.h"
+#include "widgets/numeric/ovcintl.h"
+
+namespace lw::shell {
+
+/// The calculator window: a button strip, the calculator page, a menu bar and a context
+/// menu. It restores the saved values when created, recalculates whenever a field is left or
+/// a term picked, and saves the values when closed.
+class TfrmMain final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(const ShellServices &services, QWidget *parent = nullptr);
+    ~TfrmMain() override;
+    Q_DISABLE_COPY_MOVE(TfrmMain)
+
+    /// The inputs and results of the last completed pass, the folders and the referral tag.
+    const core::ValueRecord &values() const { return FValues; }
+
+    const platform::HtmlHelp &help() const { return FHelp; }
+
+    // Handlers, named as the controls and menu entries that call them know them.
+    void Calculate();
+    void btnResetClick();
+    void mnuFileExitClick();
+    void mnuHelpContentsClick();
+    void ApplicationActivate();
+    void AppOnException(std::exception_ptr error);
+    void AppOnHint(const QString &hint);
+    bool HandleSysCommand(std::uint32_t command);
+
+    // The top panel.
+    QFrame *pnlTop = nullptr;
+    QPushButton *btnReset = nullptr;
+    QPushButton *btnUpdate = nullptr;
+    QPushButton *btnHelp = nullptr;
+    QPushButton *btnAbout = nullptr;
+    QPushButton *btnExit = nullptr;
+    QLabel *UrlOnline = nullptr;
+
+    // The calculator page.
+    QWidget *Page1 = nullptr;
+    numeric::TOvcNumericField *edtSalesPrice = nullptr;
+    numeric::TOvcNumericField *edtDownPayment = nullptr;
+    numeric::TOvcNumericField *edtActualLoan = nullptr;
+    numeric::TOvcNumericField *edtInterestRate = nullptr;
+    numeric::TOvcNumericField *edtMonthlyPI = nullptr;
+    numeric::TOvcNumericField *edtAnnualTaxes = nullptr;
+    numeric::TOvcNumericField *edtAnnualInsurance = nullptr;
+    numeric::TOvcNumericField *edtMonthlyPITI = nullptr;
+    QFrame *Panel1 = nullptr;
+    TermRadioButton *rb15 = nullptr;
+    TermRadioButton *rb20 = nullptr;
+    TermRadioButton *rb30 = nullptr;
+    BottomLineBevel *Bevel1 = nullptr;
+    SummaryLabel *lblSummary1 = nullptr;
+    SummaryLabel *lblSummary2 = nullptr;
+    SummaryLabel *lblSummary3 = nullptr;
+
+    // The menus.
+    QMenu *mnuPop = nullptr;
+    QAction *mnuFileReset = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QAction *Contents1 = nullptr;
+    QAction *mnuHelpDisclaimer = nullptr;
+    QAction *About1 = nullptr;
+    QAction *mnuPopReset = nullptr;
+    QAction *mnuPopAbout = nullptr;
+    QAction *mnuPopExit = nullptr;
+
+Q_SIGNALS:
+    /// The long part of the hint of the control under the pointer; empty when it has none.
+    void statusHintChanged(const QString &longHint);
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    // Building the window, in the order of its parts.
+    void createWindow();
+    void createTopPanel(QWidget *client);
+    QPushButton *createToolButton(int x, const QString &hint, const QIcon &glyph);
+    void createPage1(QWidget *client);
+    void createLabels();
+    numeric::TOvcNumericField *createField(
+            int y, const QString &mask, bool isResult, const QString &hint, const QString &name);
+    void createTermGroup();
+    void createSummary();
+    void setTabOrder();
+    void createMainMenu();
+    void createFileMenu();
+    void createOnlineMenu();
+    void createHelpMenu();
+    void createContextMenu();
+    void connectHandlers();
+    void connectFieldExits();
+    void syncTermFocus();
+
+    // Start-up and shutdown.
+    void FormCreate();
+    void runStartupSteps();
+    void restoreSavedValues();
+    void installApplicationHandlers();
+    void showFirstRunHelp();
+    void FormClose(QCloseEvent *event);
+    void SetTaskbarStyle();
+    void HideApplicationButton();
+    void AdjustForGlass();
+    void recoverFromMathError();
+    core::CalculatorControls controls();
+
+    /// Runs a handler as the application runs every event: an error it raises goes to the
+    /// application-wide error handler instead of unwinding through the event loop.
+    template <typename Handler>
+    void guarded(Handler &&handler)
+    {
+        try {
+            handler();
+        } catch (...) {
+            reportError(std::current_exception());
+        }
+    }
+
+    void reportError(std::exception_ptr error);
+
+    const ShellServices FServices;
+    numeric::TOvcIntlSup FIntl;
+    numeric::EntryServices FEntryServices;
+    platform::HtmlHelp FHelp;
+    core::ValueRecord FValues;
+    bool FRestoring = false; // the saved term is being checked: no pass for it
+    bool FHandlersInstalled = false; // errors reach AppOnException from here on
+    bool FRecovering = false; // inside the math-error recovery
+    bool FSaveFailed = false; // the next close request closes without saving
+};
+
+/// The one main window of the application while it exists.
+extern TfrmMain *frmMain;
+
+} // namespace lw::shell

@@ -1,0 +1,130 @@
+#include "core/app_texts.h"
+#include "core/factory_inputs.h"
+#include "core/math_error.h"
+#include "shell/Main.h"
+
+namespace lw::shell {
+
+void TfrmMain::connectHandlers()
+{
+    const auto wire = [this](auto *source, auto signal, void (TfrmMain::*handler)()) {
+        connect(source, signal, this, [this, handler] {
+            guarded([&] {
+                (this->*handler)();
+            });
+        });
+    };
+    wire(btnReset, &QAbstractButton::clicked, &TfrmMain::btnResetClick);
+    wire(btnHelp, &QAbstractButton::clicked, &TfrmMain::mnuHelpContentsClick);
+    wire(btnExit, &QAbstractButton::clicked, &TfrmMain::mnuFileExitClick);
+    for (QAction *entry : { mnuFileReset, mnuPopReset })
+        wire(entry, &QAction::triggered, &TfrmMain::btnResetClick);
+    for (QAction *entry : { mnuFileExit, mnuPopExit })
+        wire(entry, &QAction::triggered, &TfrmMain::mnuFileExitClick);
+    wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
+    connectFieldExits();
+}
+
+void TfrmMain::connectFieldExits()
+{
+    for (numeric::TOvcNumericField *edit :
+            { edtSalesPrice, edtDownPayment, edtActualLoan, edtInterestRate, edtMonthlyPI,
+                    edtAnnualTaxes, edtAnnualInsurance, edtMonthlyPITI })
+        connect(edit, &numeric::TOvcNumericField::OnExit, this, [this] {
+            guarded([this] {
+                Calculate();
+            });
+        });
+    for (TermRadioButton *button : { rb15, rb20, rb30 })
+        connect(button, &QAbstractButton::toggled, this, [this](bool checked) {
+            syncTermFocus();
+            // A pass for each newly checked term, except the one restored at start-up.
+            if (checked && !FRestoring)
+                guarded([this] {
+                    Calculate();
+                });
+        });
+}
+
+void TfrmMain::Calculate()
+{
+    core::Calculate(FValues, controls(), FServices.locale.current());
+}
+
+void TfrmMain::btnResetClick()
+{
+    core::writeFactoryInputs(controls());
+    edtSalesPrice->setFocus(Qt::OtherFocusReason);
+    Calculate();
+}
+
+void TfrmMain::mnuFileExitClick()
+{
+    close();
+}
+
+void TfrmMain::mnuHelpContentsClick()
+{
+    FHelp.showContents();
+}
+
+void TfrmMain::ApplicationActivate()
+{
+    FServices.application.bringActiveWindowToFront();
+}
+
+void TfrmMain::AppOnHint(const QString &hint)
+{
+    if (FHandlersInstalled)
+        Q_EMIT statusHintChanged(core::hintLongPart(hint));
+}
+
+void TfrmMain::reportError(std::exception_ptr error)
+{
+    if (FHandlersInstalled) {
+        AppOnException(error);
+        return;
+    }
+    // Before the application's handler is installed, the error speaks for itself.
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &failure) {
+        FServices.feedback.showError(core::asSentence(QString::fromStdString(failure.what())));
+    } catch (...) {
+        FServices.feedback.showError(core::unidentifiedErrorMessage());
+    }
+}
+
+void TfrmMain::AppOnException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const core::MathError &) {
+        FServices.feedback.showInformation(core::informationCaption(), core::mathErrorMessage());
+        recoverFromMathError();
+    } catch (...) {
+        FServices.feedback.showInformation(
+                core::informationCaption(), core::unidentifiedErrorMessage());
+    }
+}
+
+void TfrmMain::recoverFromMathError()
+{
+    edtSalesPrice->setFloatValue(core::factory::SalesPrice);
+    edtInterestRate->setFloatValue(core::factory::InterestRate);
+    const bool termUnchanged = rb30->isChecked();
+    rb30->setChecked(true);
+    // Checking an already checked term runs no pass, which would leave results of the failed
+    // pass beside the restored inputs. One more pass matches them, unless this is already
+    // the recovery from such a pass: inputs the recovery does not touch may fail again.
+    if (termUnchanged && !FRecovering) {
+        FRecovering = true;
+        guarded([this] {
+            Calculate();
+        });
+        FRecovering = false;
+    }
+    edtSalesPrice->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace lw::shell

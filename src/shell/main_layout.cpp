@@ -1,0 +1,240 @@
+#include <QLayout>
+#include <QScreen>
+
+#include "core/app_texts.h"
+#include "platform/gui/colour.h"
+#include "platform/gui/palette_colour.h"
+#include "shell/Main.h"
+#include "shell/glyphs.h"
+
+namespace lw::shell {
+
+namespace {
+
+constexpr int ClientWidth = 657;
+constexpr int ClientHeight = 384;
+constexpr int TopPanelHeight = 32;
+constexpr int PageHeight = 333; // between the top panel and the status bar
+constexpr int FieldX = 339;
+constexpr int FieldWidth = 123;
+constexpr int FieldHeight = 23;
+constexpr int LabelHeight = 15;
+constexpr int SummaryX = 152;
+
+constexpr platform::Colour White = platform::rgbColour(255, 255, 255);
+constexpr platform::Colour Yellow = platform::rgbColour(255, 255, 0);
+
+const QString MoneyMask = QStringLiteral("###,###,###.##");
+const QString RateMask = QStringLiteral("###.####");
+
+struct LabelSpec
+{
+    const char16_t *text;
+    int x;
+    int y;
+    int width;
+};
+
+// Right-aligned, ending at the fields' left edge.
+constexpr LabelSpec Labels[] = {
+    { u"Home Sales Price", 234, 15, 100 },
+    { u"Your Down Payment $", 213, 38, 121 },
+    { u"Your Actual Loan Amount", 197, 64, 137 },
+    { u"Annual Interest Rate %", 210, 89, 125 },
+    { u"Term of Mortgage in Years", 190, 114, 144 },
+    { u"Your Monthly Principal and Interest Payment", 95, 139, 239 },
+    { u"Estimated Annual Taxes", 201, 162, 133 },
+    { u"Estimated Annual Insurance", 177, 187, 155 },
+    { u"Total Monthly Payment (PITI)", 180, 211, 154 },
+};
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+} // namespace
+
+void TfrmMain::createWindow()
+{
+    setWindowTitle(QStringLiteral("Loanwright"));
+    setWindowIcon(applicationIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(pixelFont(QStringLiteral("Arial"), 12));
+    auto *client = new QWidget(this); // owned by the window
+    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setAutoFillBackground(true);
+    client->setBackgroundRole(QPalette::Button);
+    setCentralWidget(client);
+    createTopPanel(client);
+    createPage1(client);
+    createMainMenu();
+    createContextMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen *shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+}
+
+void TfrmMain::createTopPanel(QWidget *client)
+{
+    pnlTop = new QFrame(client); // owned by the client area
+    pnlTop->setGeometry(0, 0, ClientWidth, TopPanelHeight);
+    pnlTop->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlTop->setAutoFillBackground(true);
+    btnReset = createToolButton(3, QStringLiteral("Reset| Reset Default Values ..."),
+            stripIcon(QStringLiteral("reset")));
+    btnUpdate = createToolButton(
+            29, QStringLiteral(" Check for New Version ..."), glyphIcon(QStringLiteral("update")));
+    btnHelp = createToolButton(55, QStringLiteral(" Help ..."), stripIcon(QStringLiteral("help")));
+    btnAbout =
+            createToolButton(81, QStringLiteral(" About ..."), stripIcon(QStringLiteral("about")));
+    btnExit = createToolButton(625, QStringLiteral(" Exit"), stripIcon(QStringLiteral("exit")));
+    UrlOnline = new QLabel(QStringLiteral("UrlOnline"), pnlTop); // owned by the panel
+    UrlOnline->setGeometry(198, 9, 43, 13);
+    QFont urlFont = pixelFont(QStringLiteral("MS Sans Serif"), 11);
+    urlFont.setUnderline(true);
+    UrlOnline->setFont(urlFont);
+    UrlOnline->setStyleSheet(QStringLiteral("color: blue"));
+    UrlOnline->hide();
+}
+
+QPushButton *TfrmMain::createToolButton(int x, const QString &hint, const QIcon &glyph)
+{
+    auto *button = new QPushButton(pnlTop); // owned by the panel
+    button->setGeometry(x, 3, 26, 26);
+    button->setIcon(glyph);
+    button->setIconSize(QSize(16, 16));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStatusTip(hint);
+    button->setAccessibleName(core::hintLongPart(hint).trimmed());
+    return button;
+}
+
+void TfrmMain::createPage1(QWidget *client)
+{
+    // Stands where the notebook's first page will be.
+    Page1 = new QWidget(client); // owned by the client area
+    Page1->setGeometry(0, TopPanelHeight, ClientWidth, PageHeight);
+    createLabels();
+    edtSalesPrice = createField(12, MoneyMask, false, QStringLiteral("Enter the price of the home"),
+            QStringLiteral("Home Sales Price"));
+    edtDownPayment = createField(36, MoneyMask, false,
+            QStringLiteral("Enter the amount you will pay as the down payment"),
+            QStringLiteral("Your Down Payment"));
+    edtActualLoan = createField(60, MoneyMask, true, QStringLiteral("The amount you will borrow"),
+            QStringLiteral("Your Actual Loan Amount"));
+    edtInterestRate =
+            createField(84, RateMask, false, QStringLiteral("Enter the annual interest rate"),
+                    QStringLiteral("Annual Interest Rate"));
+    createTermGroup();
+    edtMonthlyPI = createField(136, MoneyMask, true,
+            QStringLiteral("Your calculated payment amount (P&I)"),
+            QStringLiteral("Your Monthly Principal and Interest Payment"));
+    edtAnnualTaxes =
+            createField(160, MoneyMask, false, QStringLiteral("Enter your estimated annual taxes"),
+                    QStringLiteral("Estimated Annual Taxes"));
+    edtAnnualInsurance = createField(184, MoneyMask, false,
+            QStringLiteral("Enter your estimated annual insurance premiums"),
+            QStringLiteral("Estimated Annual Insurance"));
+    edtMonthlyPITI = createField(208, MoneyMask, true,
+            QStringLiteral("Your calculated payment amount (PITI)"),
+            QStringLiteral("Total Monthly Payment (PITI)"));
+    createSummary();
+    setTabOrder();
+}
+
+void TfrmMain::createLabels()
+{
+    for (const LabelSpec &spec : Labels) {
+        auto *label = new QLabel(QString::fromUtf16(spec.text), Page1); // owned by the page
+        label->setGeometry(spec.x, spec.y, spec.width, LabelHeight);
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    }
+}
+
+numeric::TOvcNumericField *TfrmMain::createField(
+        int y, const QString &mask, bool isResult, const QString &hint, const QString &name)
+{
+    auto *edit = new numeric::TOvcNumericField(FEntryServices, Page1); // owned by the page
+    numeric::NumericEntryField &model = edit->field();
+    model.setDataType(numeric::TNumericDataType::nftDouble); // installs its own mask first
+    model.setPictureMask(mask);
+    model.setRangeLow(-1.7e308L);
+    model.setRangeHigh(1.7e308L);
+    // Fixed at the form's height: the substitute font is a pixel shorter than the original.
+    edit->setAutoSize(false);
+    edit->setGeometry(FieldX, y, FieldWidth, FieldHeight);
+    edit->setColor(isResult ? Yellow : White);
+    edit->setTabStop(!isResult);
+    edit->setStatusTip(hint);
+    edit->setAccessibleName(name);
+    return edit;
+}
+
+void TfrmMain::createTermGroup()
+{
+    Panel1 = new QFrame(Page1); // owned by the page
+    Panel1->setGeometry(FieldX, 110, FieldWidth, FieldHeight);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setAccessibleName(QStringLiteral("Term of Mortgage in Years"));
+    const QString hint = QStringLiteral("Choose the length of your mortgage in years");
+    const auto makeButton = [&](const QString &caption, int x) {
+        auto *button = new TermRadioButton(caption, Panel1); // owned by the group
+        button->setGeometry(x, 3, 35, 17);
+        button->setStatusTip(hint);
+        button->setAccessibleName(caption + u" years");
+        return button;
+    };
+    rb15 = makeButton(QStringLiteral("15"), 4);
+    rb20 = makeButton(QStringLiteral("20"), 45);
+    rb30 = makeButton(QStringLiteral("30"), 85);
+    rb30->setChecked(true);
+    syncTermFocus();
+}
+
+void TfrmMain::createSummary()
+{
+    Bevel1 = new BottomLineBevel(Page1); // owned by the page
+    Bevel1->setGeometry(15, 232, 624, 9);
+    // Placeholders until the first pass at start-up writes the sentences.
+    lblSummary1 = new SummaryLabel(
+            QStringLiteral("During the 30 years of your mortgage loan you will pay a total of"),
+            Page1);
+    lblSummary2 = new SummaryLabel(
+            QStringLiteral("$XXX,XXX in interest, $XXXXX in taxes and $XXXXXX in insurance"),
+            Page1);
+    lblSummary3 =
+            new SummaryLabel(QStringLiteral("premiums, for a total cost of $XXX,XXX."), Page1);
+    lblSummary1->move(SummaryX, 249);
+    lblSummary2->move(SummaryX, 267);
+    lblSummary3->move(SummaryX, 284);
+}
+
+void TfrmMain::setTabOrder()
+{
+    // The result fields and the unchecked term buttons are no tab stops; their places in
+    // the chain only matter for the order among the stops.
+    QWidget::setTabOrder(edtSalesPrice, edtMonthlyPI);
+    QWidget::setTabOrder(edtMonthlyPI, edtMonthlyPITI);
+    QWidget::setTabOrder(edtMonthlyPITI, edtDownPayment);
+    QWidget::setTabOrder(edtDownPayment, edtInterestRate);
+    QWidget::setTabOrder(edtInterestRate, edtActualLoan);
+    QWidget::setTabOrder(edtActualLoan, rb15);
+    QWidget::setTabOrder(rb15, rb20);
+    QWidget::setTabOrder(rb20, rb30);
+    QWidget::setTabOrder(rb30, edtAnnualTaxes);
+    QWidget::setTabOrder(edtAnnualTaxes, edtAnnualInsurance);
+}
+
+void TfrmMain::syncTermFocus()
+{
+    // The group is one tab stop: its checked button. The others still take a click.
+    for (TermRadioButton *button : { rb15, rb20, rb30 })
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+} // namespace lw::shell

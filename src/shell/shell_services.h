@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/application_hooks.h"
+#include "platform/clipboard.h"
+#include "platform/desktop_shell.h"
+#include "platform/file_store.h"
+#include "platform/known_folders.h"
+#include "platform/locale_source.h"
+#include "platform/user_feedback.h"
+#include "platform/window_chrome.h"
+
+namespace lw::shell {
+
+/// Everything outside the process the main window reaches; all must outlive the window.
+struct ShellServices
+{
+    platform::UserFeedback &feedback;
+    platform::Clipboard &clipboard;
+    platform::DesktopShell &desktop;
+    platform::WindowChrome &chrome;
+    platform::ApplicationHooks &application;
+    platform::FileStore &files;
+    const platform::LocaleSource &locale;
+    const platform::KnownFolders &folders;
+};
+
+} // namespace lw::shell
