@@ -1,0 +1,41 @@
+#include "shell/Main.h"
+
+#include <clocale>
+#include <memory>
+
+#include <QAccessible>
+#include <QApplication>
+
+#include "core/app_texts.h"
+#include "platform/disk_file_store.h"
+#include "platform/posix_locale_source.h"
+#include "platform/system_folders.h"
+#include "platform/widgets/qt_application_hooks.h"
+#include "platform/widgets/qt_clipboard.h"
+#include "platform/widgets/qt_desktop_shell.h"
+#include "platform/widgets/qt_user_feedback.h"
+#include "widgets/numeric/field/numeric_field_accessible.h"
+
+int main(int argc, char **argv)
+{
+    // Numbers and currency follow the user's locale settings.
+    std::setlocale(LC_ALL, "");
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(lw::core::applicationTitle());
+    QAccessible::installFactory(&lw::numeric::NumericFieldAccessible::factory);
+
+    lw::platform::QtUserFeedback feedback;
+    lw::platform::QtClipboard clipboard;
+    lw::platform::QtDesktopShell desktop;
+    lw::platform::AbsentWindowChrome chrome;
+    lw::platform::QtApplicationHooks hooks;
+    lw::platform::DiskFileStore files;
+    lw::platform::PosixLocaleSource locale;
+    lw::platform::SystemFolders folders;
+    const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, hooks, files,
+        locale, folders };
+
+    const auto window = std::make_unique<lw::shell::TfrmMain>(services);
+    window->show();
+    return QApplication::exec();
+}
