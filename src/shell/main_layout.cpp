@@ -29,6 +29,7 @@ const QString RateMask = QStringLiteral("###.####");
 
 struct LabelSpec
 {
+    const char16_t *name;
     const char16_t *text;
     int x;
     int y;
@@ -37,15 +38,15 @@ struct LabelSpec
 
 // Right-aligned, ending at the fields' left edge.
 constexpr LabelSpec Labels[] = {
-    { u"Home Sales Price", 234, 15, 100 },
-    { u"Your Down Payment $", 213, 38, 121 },
-    { u"Your Actual Loan Amount", 197, 64, 137 },
-    { u"Annual Interest Rate %", 210, 89, 125 },
-    { u"Term of Mortgage in Years", 190, 114, 144 },
-    { u"Your Monthly Principal and Interest Payment", 95, 139, 239 },
-    { u"Estimated Annual Taxes", 201, 162, 133 },
-    { u"Estimated Annual Insurance", 177, 187, 155 },
-    { u"Total Monthly Payment (PITI)", 180, 211, 154 },
+    { u"lbl1", u"Home Sales Price", 234, 15, 100 },
+    { u"Label5", u"Your Down Payment $", 213, 38, 121 },
+    { u"lbl3", u"Your Actual Loan Amount", 197, 64, 137 },
+    { u"Label6", u"Annual Interest Rate %", 210, 89, 125 },
+    { u"Label11", u"Term of Mortgage in Years", 190, 114, 144 },
+    { u"Label2", u"Your Monthly Principal and Interest Payment", 95, 139, 239 },
+    { u"Label12", u"Estimated Annual Taxes", 201, 162, 133 },
+    { u"Label13", u"Estimated Annual Insurance", 177, 187, 155 },
+    { u"Label4", u"Total Monthly Payment (PITI)", 180, 211, 154 },
 };
 
 QFont pixelFont(const QString &family, int pixels)
@@ -151,6 +152,7 @@ void TfrmMain::createLabels()
 {
     for (const LabelSpec &spec : Labels) {
         auto *label = new QLabel(QString::fromUtf16(spec.text), Page1); // owned by the page
+        label->setObjectName(QString::fromUtf16(spec.name));
         label->setGeometry(spec.x, spec.y, spec.width, LabelHeight);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     }

@@ -69,6 +69,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    /// How many calculation passes action runs.
+    template <typename Action>
+    int passesDuring(Action &&action)
+    {
+        const int before = locale.reads;
+        action();
+        return locale.reads - before;
+    }
+
     /// Closes the window as its close box does; true when it closed.
     bool closeWindow() { return window->close(); }
 
@@ -82,7 +91,7 @@ protected:
     platform::AbsentWindowChrome noChrome;
     RecordingApplicationHooks application;
     RecordingFileStore files;
-    platform::FixedLocaleSource locale;
+    CountingLocaleSource locale;
     FixedFolders folders;
     platform::WindowChrome *chrome = &noChrome; // tests may hand in one with frame services
     std::unique_ptr<shell::TfrmMain> window;

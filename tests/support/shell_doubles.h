@@ -9,6 +9,7 @@
 #include "platform/application_hooks.h"
 #include "platform/desktop_shell.h"
 #include "platform/known_folders.h"
+#include "platform/locale_source.h"
 #include "platform/window_chrome.h"
 
 namespace lw::test {
@@ -110,6 +111,18 @@ struct FixedFolders final : platform::KnownFolders
     QString commonData() const override { return commonDataFolder; }
 
     QString program() const override { return programFolder; }
+};
+
+/// The C conventions, counting reads: every calculation pass reads them once.
+struct CountingLocaleSource final : platform::LocaleSource
+{
+    mutable int reads = 0;
+
+    platform::LocaleInfo current() const override
+    {
+        ++reads;
+        return {};
+    }
 };
 
 } // namespace lw::test
