@@ -26,19 +26,17 @@ QPixmap loadGlyph(const QString &name)
 
 } // namespace
 
-QIcon stripIcon(const QString &name)
-{
-    const QPixmap strip = loadGlyph(name);
-    const int side = strip.height();
-    QIcon icon;
-    icon.addPixmap(strip.copy(0, 0, side, side), QIcon::Normal);
-    icon.addPixmap(strip.copy(side, 0, side, side), QIcon::Disabled);
-    return icon;
-}
-
 QIcon glyphIcon(const QString &name)
 {
-    return QIcon(loadGlyph(name));
+    const QPixmap glyph = loadGlyph(name);
+    const int side = glyph.height();
+    if (glyph.width() != 2 * side)
+        return QIcon(glyph);
+    // A strip: the normal image on the left, the disabled one on the right.
+    QIcon icon;
+    icon.addPixmap(glyph.copy(0, 0, side, side), QIcon::Normal);
+    icon.addPixmap(glyph.copy(side, 0, side, side), QIcon::Disabled);
+    return icon;
 }
 
 QIcon applicationIcon()

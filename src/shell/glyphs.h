@@ -4,10 +4,7 @@
 
 namespace lw::shell {
 
-/// A toolbar glyph from a 32 x 16 strip: the normal image on the left, the disabled on the right.
-QIcon stripIcon(const QString &name);
-
-/// A single 16 x 16 glyph (menu entries, a toolbar button without a disabled image).
+/// A 16 x 16 glyph by name; a glyph drawn as a 32 x 16 strip brings its own disabled image.
 QIcon glyphIcon(const QString &name);
 
 /// The program's own icon.

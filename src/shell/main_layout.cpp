@@ -87,13 +87,13 @@ void TfrmMain::createTopPanel(QWidget *client)
     pnlTop->setFrameStyle(QFrame::Panel | QFrame::Raised);
     pnlTop->setAutoFillBackground(true);
     btnReset = createToolButton(3, QStringLiteral("Reset| Reset Default Values ..."),
-            stripIcon(QStringLiteral("reset")));
+            glyphIcon(QStringLiteral("reset")));
     btnUpdate = createToolButton(
             29, QStringLiteral(" Check for New Version ..."), glyphIcon(QStringLiteral("update")));
-    btnHelp = createToolButton(55, QStringLiteral(" Help ..."), stripIcon(QStringLiteral("help")));
+    btnHelp = createToolButton(55, QStringLiteral(" Help ..."), glyphIcon(QStringLiteral("help")));
     btnAbout =
-            createToolButton(81, QStringLiteral(" About ..."), stripIcon(QStringLiteral("about")));
-    btnExit = createToolButton(625, QStringLiteral(" Exit"), stripIcon(QStringLiteral("exit")));
+            createToolButton(81, QStringLiteral(" About ..."), glyphIcon(QStringLiteral("about")));
+    btnExit = createToolButton(625, QStringLiteral(" Exit"), glyphIcon(QStringLiteral("exit")));
     UrlOnline = new QLabel(QStringLiteral("UrlOnline"), pnlTop); // owned by the panel
     UrlOnline->setGeometry(198, 9, 43, 13);
     QFont urlFont = pixelFont(QStringLiteral("MS Sans Serif"), 11);

@@ -99,6 +99,10 @@ TEST_F(MainLookTest, OnlyTheContentsHaveAShortcutAndOnlyTheDisclaimerLacksAnImag
                 << entry->text().toStdString();
         EXPECT_EQ(entry->icon().isNull(), entry == window->mnuHelpDisclaimer)
                 << entry->text().toStdString();
+        if (!entry->icon().isNull()) {
+            EXPECT_EQ(entry->icon().availableSizes(), QList<QSize>{ QSize(16, 16) })
+                    << entry->text().toStdString() << ": one image, not a strip";
+        }
     }
     EXPECT_EQ(window->Contents1->shortcut(), QKeySequence(Qt::Key_F1));
 }
