@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs everything the build, the tests and the benchmarks need on Debian 12 (run as root).
+# Installs everything the build, the program, the tests and the benchmarks need on Debian 12
+# (run as root); xdg-utils is how the program opens its help pages in the browser.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     fonts-liberation
     locales
     clang-format
+    xdg-utils
 )
 
 missing=()
