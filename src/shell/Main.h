@@ -100,7 +100,7 @@ private:
     void createTopPanel(QWidget *client);
     QPushButton *createToolButton(int x, const QString &hint, const QIcon &glyph);
     void createPage1(QWidget *client);
-    void createLabels();
+    QList<QLabel *> createLabels();
     numeric::TOvcNumericField *createField(
             int y, const QString &mask, bool isResult, const QString &hint, const QString &name);
     void createTermGroup();

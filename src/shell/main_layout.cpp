@@ -120,7 +120,7 @@ void TfrmMain::createPage1(QWidget *client)
     // Stands where the notebook's first page will be.
     Page1 = new QWidget(client); // owned by the client area
     Page1->setGeometry(0, TopPanelHeight, ClientWidth, PageHeight);
-    createLabels();
+    const QList<QLabel *> labels = createLabels();
     edtSalesPrice = createField(12, MoneyMask, false, QStringLiteral("Enter the price of the home"),
             QStringLiteral("Home Sales Price"));
     edtDownPayment = createField(36, MoneyMask, false,
@@ -146,16 +146,24 @@ void TfrmMain::createPage1(QWidget *client)
             QStringLiteral("Total Monthly Payment (PITI)"));
     createSummary();
     setTabOrder();
+    // Each label names the control to its right, for screen readers too.
+    const QList<QWidget *> column = { edtSalesPrice, edtDownPayment, edtActualLoan, edtInterestRate,
+        Panel1, edtMonthlyPI, edtAnnualTaxes, edtAnnualInsurance, edtMonthlyPITI };
+    for (qsizetype row = 0; row < labels.size(); ++row)
+        labels[row]->setBuddy(column[row]);
 }
 
-void TfrmMain::createLabels()
+QList<QLabel *> TfrmMain::createLabels()
 {
+    QList<QLabel *> labels;
     for (const LabelSpec &spec : Labels) {
         auto *label = new QLabel(QString::fromUtf16(spec.text), Page1); // owned by the page
         label->setObjectName(QString::fromUtf16(spec.name));
         label->setGeometry(spec.x, spec.y, spec.width, LabelHeight);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        labels << label;
     }
+    return labels;
 }
 
 numeric::TOvcNumericField *TfrmMain::createField(

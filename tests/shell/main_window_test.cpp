@@ -163,4 +163,13 @@ TEST_F(MainLookTest, ScreenReadersLearnRoleNameAndValueOfEveryControl)
     QAccessibleInterface *price = QAccessible::queryAccessibleInterface(window->edtSalesPrice);
     EXPECT_EQ(price->text(QAccessible::Value), u"100,000.00"_s);
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->rb30)->state().checked);
+    const auto labelsOf = [](QWidget *widget) {
+        QStringList texts;
+        for (const auto &[label, relation] :
+                QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label))
+            texts << label->text(QAccessible::Name);
+        return texts;
+    };
+    EXPECT_EQ(labelsOf(window->edtDownPayment), QStringList{ u"Your Down Payment $"_s });
+    EXPECT_EQ(labelsOf(window->Panel1), QStringList{ u"Term of Mortgage in Years"_s });
 }
