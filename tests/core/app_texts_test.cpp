@@ -61,11 +61,3 @@ TEST(WindowFrameRules, OnlyMinimiseAndRestoreAreTheWindowsOwn)
     EXPECT_EQ(ownShowCommand(0xF060), std::nullopt); // close
     EXPECT_EQ(ownShowCommand(0xF010 | 0xF000), std::nullopt);
 }
-
-TEST(WindowFrameRules, CompositionNeedsANewPlatformAndAnAnswer)
-{
-    EXPECT_TRUE(compositionOn(6, true));
-    EXPECT_FALSE(compositionOn(5, true));
-    EXPECT_FALSE(compositionOn(10, false));
-    EXPECT_FALSE(compositionOn(10, std::nullopt));
-}

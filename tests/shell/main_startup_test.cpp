@@ -135,12 +135,3 @@ TEST_F(MainWindowTest, WithoutCompositionTheTopPanelTakesTheWindowColourAndNoGla
     EXPECT_NE(systemColour(SystemColour::Window, *window->pnlTop),
             systemColour(SystemColour::ButtonFace, *window->pnlTop));
 }
-
-TEST_F(MainWindowTest, ActivationRaisesTheActiveWindow)
-{
-    haveSettings();
-    start();
-    ASSERT_TRUE(application.activation);
-    application.activation();
-    EXPECT_EQ(application.raises, 1);
-}

@@ -80,18 +80,13 @@ struct RecordingWindowChrome final : platform::WindowChrome
     }
 };
 
-/// Keeps the activation handler so a test can fire it; counts the other requests.
+/// Records the tool-tip delays; activation and raising have nothing to record.
 struct RecordingApplicationHooks final : platform::ApplicationHooks
 {
-    std::function<void()> activation;
     int hintPause = -1;
     int hintHidePause = -1;
-    int raises = 0;
 
-    void setActivationHandler(std::function<void()> handler) override
-    {
-        activation = std::move(handler);
-    }
+    void setActivationHandler(std::function<void()>) override { }
 
     void setHintTiming(int pauseMs, int hidePauseMs) override
     {
@@ -99,7 +94,7 @@ struct RecordingApplicationHooks final : platform::ApplicationHooks
         hintHidePause = hidePauseMs;
     }
 
-    void bringActiveWindowToFront() override { ++raises; }
+    void bringActiveWindowToFront() override { }
 };
 
 /// Folders the test chose.
