@@ -79,6 +79,15 @@ TEST_F(MainEditingTest, OneEditTabsInTypesAndTabsOutWithOnePass)
             window->lblSummary3->text(), u"insurance premiums, for a total cost of $556,427.83"_s);
 }
 
+TEST_F(MainEditingTest, AtStartThePriceHasTheFocusAndTypingReplacesIt)
+{
+    start();
+    ASSERT_TRUE(window->edtSalesPrice->hasFocus());
+    EXPECT_TRUE(window->edtSalesPrice->field().hasSelection());
+    QTest::keyClicks(window->edtSalesPrice, u"250000"_s);
+    EXPECT_EQ(window->edtSalesPrice->paintedText(), u"250,000"_s);
+}
+
 TEST_F(MainEditingTest, MathErrorFromAFieldExitRestoresPriceRateAndTerm)
 {
     haveSettings("Downpayment=30000\nAnnualTaxes=1200\nAnnualInsurance=800\nTerm=15\n");

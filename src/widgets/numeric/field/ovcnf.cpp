@@ -19,11 +19,13 @@ namespace lw::numeric {
 
 namespace {
 
-// How a focus change reached the field, in the terms of the entry logic.
-FocusCause focusCause(Qt::FocusReason reason)
+// How a focus change reached the field, in the terms of the entry logic. Only a field that
+// lost the focus to another window comes back from there; a window's first activation gives
+// the focus as a program call would.
+FocusCause focusCause(Qt::FocusReason reason, bool leftTheForm)
 {
     if (reason == Qt::ActiveWindowFocusReason)
-        return FocusCause::OtherApplication;
+        return leftTheForm ? FocusCause::OtherApplication : FocusCause::KeyboardOrProgram;
     // Only a left click leaves the selection empty; a right click selects like a program call.
     if (reason == Qt::MouseFocusReason && (QApplication::mouseButtons() & Qt::LeftButton))
         return FocusCause::LeftClick;
@@ -238,8 +240,10 @@ void TOvcNumericField::runContextAction(ContextAction action)
 void TOvcNumericField::focusInEvent(QFocusEvent *event)
 {
     // A popup menu of our own only borrowed the focus: the field resumes untouched.
-    if (event->reason() != Qt::PopupFocusReason)
-        FField.focusGained(focusCause(event->reason()));
+    if (event->reason() != Qt::PopupFocusReason) {
+        FField.focusGained(focusCause(event->reason(), FLeftTheForm));
+        FLeftTheForm = false;
+    }
     FCaretShown = true;
     const int flash = QApplication::cursorFlashTime();
     if (flash > 0)
@@ -255,6 +259,7 @@ void TOvcNumericField::focusOutEvent(QFocusEvent *event)
         QWidget *receiver = QApplication::focusWidget();
         const bool staysOnForm = event->reason() != Qt::ActiveWindowFocusReason && receiver
                 && receiver->window() == window();
+        FLeftTheForm = !staysOnForm;
         FField.focusLost(staysOnForm, receiver);
     }
     update();

@@ -159,6 +159,7 @@ private:
     TOvcCaretPair FCarets;
     QTimer FCaretTimer;
     bool FCaretShown = false;
+    bool FLeftTheForm = false; // the focus went to another window; its return resumes editing
     QString FAnnouncedText;
 };
 
