@@ -27,7 +27,7 @@ constexpr platform::Colour Yellow = platform::rgbColour(255, 255, 0);
 const QString MoneyMask = QStringLiteral("###,###,###.##");
 const QString RateMask = QStringLiteral("###.####");
 
-struct LabelSpec
+struct LabelPlace
 {
     const char16_t *name;
     const char16_t *text;
@@ -37,7 +37,7 @@ struct LabelSpec
 };
 
 // Right-aligned, ending at the fields' left edge.
-constexpr LabelSpec Labels[] = {
+constexpr LabelPlace Labels[] = {
     { u"lbl1", u"Home Sales Price", 234, 15, 100 },
     { u"Label5", u"Your Down Payment $", 213, 38, 121 },
     { u"lbl3", u"Your Actual Loan Amount", 197, 64, 137 },
@@ -156,10 +156,10 @@ void TfrmMain::createPage1(QWidget *client)
 QList<QLabel *> TfrmMain::createLabels()
 {
     QList<QLabel *> labels;
-    for (const LabelSpec &spec : Labels) {
-        auto *label = new QLabel(QString::fromUtf16(spec.text), Page1); // owned by the page
-        label->setObjectName(QString::fromUtf16(spec.name));
-        label->setGeometry(spec.x, spec.y, spec.width, LabelHeight);
+    for (const LabelPlace &place : Labels) {
+        auto *label = new QLabel(QString::fromUtf16(place.text), Page1); // owned by the page
+        label->setObjectName(QString::fromUtf16(place.name));
+        label->setGeometry(place.x, place.y, place.width, LabelHeight);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         labels << label;
     }
