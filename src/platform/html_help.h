@@ -37,10 +37,10 @@ public:
     /// so there is nothing to close.
     void closeAll() { }
 
+private:
     /// The page a context number names, relative to the help folder; empty when unknown.
     static QString contextPage(int context);
 
-private:
     void openPage(const QString &path);
 
     DesktopShell &m_shell;

@@ -66,8 +66,11 @@ void QtApplicationHooks::bringActiveWindowToFront()
 
 bool QtApplicationHooks::eventFilter(QObject *watched, QEvent *event)
 {
+    // Every event of the application passes here: the cheap test of its type comes first.
+    if (event->type() != QEvent::ToolTip)
+        return false;
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (event->type() != QEvent::ToolTip || widget == nullptr || widget->toolTip().isEmpty())
+    if (widget == nullptr || widget->toolTip().isEmpty())
         return false;
     const auto *help = static_cast<QHelpEvent *>(event);
     QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, m_hidePauseMs);
