@@ -16,7 +16,7 @@ TEST(AppTexts, MessagesKeepTheirLineBreaksByteForByte)
     EXPECT_EQ(unidentifiedErrorMessage().toStdString(),
             "An unidentified error has occurred.\r\n\r\n"
             "If you wish contact Brannock Software    \r\n\r\n"
-            "at:  support@brannocksoftware.example");
+            "at:  support@brannock.example");
 }
 
 TEST(AppTexts, LongPartOfAHintStartsAfterTheFirstBar)

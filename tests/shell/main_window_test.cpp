@@ -70,7 +70,7 @@ TEST_F(MainLookTest, MenusShowExactlyTheirCaptionsAndHideThePrintEntries)
             (QStringList{ u"&Reset"_s, u"- (hidden)"_s, u"Prin&t Setup... (hidden)"_s,
                     u"&Print... (hidden)"_s, u"-"_s, u"E&xit"_s }));
     EXPECT_EQ(shownEntries(topMenu(1)),
-            (QStringList{ u"&www.brannocksoftware.example ..."_s,
+            (QStringList{ u"&www.brannock.example ..."_s,
                     u"&Information about this Program ..."_s, u"&Suggestion Box ..."_s,
                     u"&Online Support ..."_s, u"Free Financial Software ..."_s, u"-"_s,
                     u"Ferrowind &Blog ..."_s, u"-"_s, u"Contact Brannock Software by &Email"_s,
