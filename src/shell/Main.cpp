@@ -1,7 +1,6 @@
 #include "shell/Main.h"
 
 #include <QCloseEvent>
-#include <QStatusTipEvent>
 
 #include "core/app_texts.h"
 #include "core/saved_values.h"
@@ -74,6 +73,8 @@ void TfrmMain::installApplicationHandlers()
     FServices.application.setActivationHandler([this] {
         ApplicationActivate();
     });
+    FApplicationHint = std::make_unique<ApplicationHint>();
+    connect(FApplicationHint.get(), &ApplicationHint::hintChanged, this, &TfrmMain::AppOnHint);
     FHandlersInstalled = true;
 }
 
@@ -151,16 +152,6 @@ bool TfrmMain::HandleSysCommand(std::uint32_t command)
     if (show)
         FServices.chrome.showWindow(platform::ChromeWindow::Main, *show);
     return show.has_value();
-}
-
-bool TfrmMain::event(QEvent *event)
-{
-    // Status tips travel up from the control under the pointer: they are the current hint.
-    if (event->type() == QEvent::StatusTip) {
-        AppOnHint(static_cast<QStatusTipEvent *>(event)->tip());
-        return true;
-    }
-    return QMainWindow::event(event);
 }
 
 void TfrmMain::contextMenuEvent(QContextMenuEvent *event)

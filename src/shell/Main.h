@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <memory>
 
 #include <QFrame>
 #include <QLabel>
@@ -12,15 +13,18 @@
 #include "core/calculation_pass.h"
 #include "core/value_record.h"
 #include "platform/html_help.h"
+#include "shell/application_hint.h"
+#include "shell/notebook/ovcnbk.h"
 #include "shell/page_controls.h"
 #include "shell/shell_services.h"
+#include "shell/statusbar/abfStatusBars.h"
 #include "widgets/numeric/field/ovcnf.h"
 #include "widgets/numeric/ovcintl.h"
 
 namespace lw::shell {
 
-/// The calculator window: a button strip, the calculator page, a menu bar and a context
-/// menu. It restores the saved values when created, recalculates whenever a field is left or
+/// The calculator window: a button strip, a notebook with the calculator page and a page on
+/// the sibling product, a status bar, a menu bar and a context menu. It restores the saved values when created, recalculates whenever a field is left or
 /// a term picked, and saves the values when closed.
 class TfrmMain final : public QMainWindow
 {
@@ -45,6 +49,10 @@ public:
     void AppOnException(std::exception_ptr error);
     void AppOnHint(const QString &hint);
     bool HandleSysCommand(std::uint32_t command);
+    void statusBarMouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
+    void statusBarPanelClick(TabfStatusPanel *Panel, Qt::MouseButton Button,
+            Qt::KeyboardModifiers Shift, int X, int Y);
+    void statusBarResize();
 
     // The top panel.
     QFrame *pnlTop = nullptr;
@@ -55,8 +63,9 @@ public:
     QPushButton *btnExit = nullptr;
     QLabel *UrlOnline = nullptr;
 
-    // The calculator page.
-    QWidget *Page1 = nullptr;
+    // The notebook and the calculator page.
+    TOvcNotebook *nbkMain = nullptr;
+    TOvcTabPage *Page1 = nullptr;
     numeric::TOvcNumericField *edtSalesPrice = nullptr;
     numeric::TOvcNumericField *edtDownPayment = nullptr;
     numeric::TOvcNumericField *edtActualLoan = nullptr;
@@ -74,6 +83,16 @@ public:
     SummaryLabel *lblSummary2 = nullptr;
     SummaryLabel *lblSummary3 = nullptr;
 
+    // The page on the sibling product.
+    TOvcTabPage *Page2 = nullptr;
+    QWidget *Panel3 = nullptr;
+    QLabel *imgScreenShot = nullptr;
+
+    // The status bar.
+    TabfStatusBar *statusBar = nullptr;
+    TabfStatusPanel *WebPanel = nullptr;
+    TabfStatusPanel *HintPanel = nullptr;
+
     // The menus.
     QMenu *mnuPop = nullptr;
     QAction *mnuFileReset = nullptr;
@@ -86,11 +105,10 @@ public:
     QAction *mnuPopExit = nullptr;
 
 Q_SIGNALS:
-    /// The long part of the hint of the control under the pointer; empty when it has none.
-    void statusHintChanged(const QString &longHint);
+    /// A command asks to open the maker's web site, on behalf of the control that gives it.
+    void goOnlineRequested(QObject *sender);
 
 protected:
-    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
@@ -99,13 +117,16 @@ private:
     void createWindow();
     void createTopPanel(QWidget *client);
     QPushButton *createToolButton(int x, const QString &hint, const QIcon &glyph);
-    void createPage1(QWidget *client);
+    void createNotebook(QWidget *client);
+    void createPage1();
     QList<QLabel *> createLabels();
     numeric::TOvcNumericField *createField(
             int y, const QString &mask, bool isResult, const QString &hint, const QString &name);
     void createTermGroup();
     void createSummary();
     void setTabOrder();
+    void createPage2();
+    void createStatusBar(QWidget *client);
     void createMainMenu();
     void createFileMenu();
     void createOnlineMenu();
@@ -113,6 +134,7 @@ private:
     void createContextMenu();
     void connectHandlers();
     void connectFieldExits();
+    void connectStatusBar();
     void syncTermFocus();
 
     // Start-up and shutdown.
@@ -147,6 +169,7 @@ private:
     numeric::EntryServices FEntryServices;
     platform::HtmlHelp FHelp;
     core::ValueRecord FValues;
+    std::unique_ptr<ApplicationHint> FApplicationHint; // from the handlers' installation on
     bool FRestoring = false; // the saved term is being checked: no pass for it
     bool FHandlersInstalled = false; // errors reach AppOnException from here on
     bool FRecovering = false; // inside the math-error recovery

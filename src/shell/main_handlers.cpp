@@ -1,5 +1,6 @@
 #include "core/app_texts.h"
 #include "core/factory_inputs.h"
+#include "core/maker_addresses.h"
 #include "core/math_error.h"
 #include "shell/Main.h"
 
@@ -23,6 +24,7 @@ void TfrmMain::connectHandlers()
         wire(entry, &QAction::triggered, &TfrmMain::mnuFileExitClick);
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
     connectFieldExits();
+    connectStatusBar();
 }
 
 void TfrmMain::connectFieldExits()
@@ -46,6 +48,13 @@ void TfrmMain::connectFieldExits()
         });
 }
 
+void TfrmMain::connectStatusBar()
+{
+    connect(statusBar, &TabfStatusBar::OnMouseMove, this, &TfrmMain::statusBarMouseMove);
+    connect(statusBar, &TabfStatusBar::OnPanelClick, this, &TfrmMain::statusBarPanelClick);
+    connect(statusBar, &TabfStatusBar::OnResize, this, &TfrmMain::statusBarResize);
+}
+
 void TfrmMain::Calculate()
 {
     core::Calculate(FValues, controls(), FServices.locale.current());
@@ -53,6 +62,7 @@ void TfrmMain::Calculate()
 
 void TfrmMain::btnResetClick()
 {
+    nbkMain->setPageIndex(0);
     core::writeFactoryInputs(controls());
     edtSalesPrice->setFocus(Qt::OtherFocusReason);
     Calculate();
@@ -76,7 +86,32 @@ void TfrmMain::ApplicationActivate()
 void TfrmMain::AppOnHint(const QString &hint)
 {
     if (FHandlersInstalled)
-        Q_EMIT statusHintChanged(core::hintLongPart(hint));
+        HintPanel->setText(core::hintLongPart(hint));
+}
+
+void TfrmMain::statusBarMouseMove(Qt::KeyboardModifiers, int X, int)
+{
+    const int webWidth = WebPanel->Width();
+    // The arrow returns a few pixels before the prompt gives way to the maker's name.
+    statusBar->setCursor(X < webWidth - 5 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    HintPanel->setText(X > webWidth ? QStringLiteral("Brannock Software")
+                                    : u"Click to visit " + core::maker::SiteDomain);
+}
+
+void TfrmMain::statusBarPanelClick(
+        TabfStatusPanel *Panel, Qt::MouseButton, Qt::KeyboardModifiers, int, int)
+{
+    if (Panel->Name() != u"WebPanel")
+        return;
+    // A failure to open the site must leave the bar usable; the shell already beeps for it.
+    try {
+        Q_EMIT goOnlineRequested(statusBar);
+    } catch (...) { }
+}
+
+void TfrmMain::statusBarResize()
+{
+    HintPanel->setWidth(statusBar->width() - (WebPanel->Width() + 2));
 }
 
 void TfrmMain::reportError(std::exception_ptr error)

@@ -2,6 +2,7 @@
 #include <QScreen>
 
 #include "core/app_texts.h"
+#include "core/maker_addresses.h"
 #include "platform/gui/colour.h"
 #include "platform/gui/palette_colour.h"
 #include "shell/Main.h"
@@ -15,6 +16,7 @@ constexpr int ClientWidth = 657;
 constexpr int ClientHeight = 384;
 constexpr int TopPanelHeight = 32;
 constexpr int PageHeight = 333; // between the top panel and the status bar
+constexpr int StatusBarHeight = 19;
 constexpr int FieldX = 339;
 constexpr int FieldWidth = 123;
 constexpr int FieldHeight = 23;
@@ -23,6 +25,7 @@ constexpr int SummaryX = 152;
 
 constexpr platform::Colour White = platform::rgbColour(255, 255, 255);
 constexpr platform::Colour Yellow = platform::rgbColour(255, 255, 0);
+constexpr platform::Colour Blue = platform::rgbColour(0, 0, 255);
 
 const QString MoneyMask = QStringLiteral("###,###,###.##");
 const QString RateMask = QStringLiteral("###.####");
@@ -71,7 +74,8 @@ void TfrmMain::createWindow()
     client->setBackgroundRole(QPalette::Button);
     setCentralWidget(client);
     createTopPanel(client);
-    createPage1(client);
+    createNotebook(client);
+    createStatusBar(client);
     createMainMenu();
     createContextMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -115,11 +119,24 @@ QPushButton *TfrmMain::createToolButton(int x, const QString &hint, const QIcon 
     return button;
 }
 
-void TfrmMain::createPage1(QWidget *client)
+void TfrmMain::createNotebook(QWidget *client)
 {
-    // Stands where the notebook's first page will be.
-    Page1 = new QWidget(client); // owned by the client area
-    Page1->setGeometry(0, TopPanelHeight, ClientWidth, PageHeight);
+    nbkMain = new TOvcNotebook(client); // owned by the client area
+    nbkMain->setObjectName(QStringLiteral("nbkMain"));
+    nbkMain->setGeometry(0, TopPanelHeight, ClientWidth, PageHeight);
+    nbkMain->setActiveTabFont(pixelFont(QStringLiteral("Arial"), 12));
+    nbkMain->setActiveTabFontColor(Blue);
+    Page1 = nbkMain->addPage(QStringLiteral(" Loanwright "));
+    Page1->setObjectName(QStringLiteral("Page1"));
+    Page2 = nbkMain->addPage(QStringLiteral(" Try Homestake Suite  "));
+    Page2->setObjectName(QStringLiteral("Page2"));
+    createPage1();
+    createPage2();
+    nbkMain->loaded();
+}
+
+void TfrmMain::createPage1()
+{
     const QList<QLabel *> labels = createLabels();
     edtSalesPrice = createField(12, MoneyMask, false, QStringLiteral("Enter the price of the home"),
             QStringLiteral("Home Sales Price"));
@@ -182,6 +199,10 @@ numeric::TOvcNumericField *TfrmMain::createField(
     edit->setTabStop(!isResult);
     edit->setStatusTip(hint);
     edit->setAccessibleName(name);
+    // A field that takes the focus back brings its page to the front first.
+    edit->showFieldHook = [this](numeric::TOvcNumericField &field) {
+        nbkMain->showControl(&field);
+    };
     return edit;
 }
 
@@ -245,6 +266,47 @@ void TfrmMain::syncTermFocus()
     // The group is one tab stop: its checked button. The others still take a click.
     for (TermRadioButton *button : { rb15, rb20, rb30 })
         button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TfrmMain::createPage2()
+{
+    Panel3 = new QWidget(Page2); // owned by the page
+    Panel3->setGeometry(3, 3, 647, 300);
+    Panel3->setAutoFillBackground(true);
+    Panel3->setBackgroundRole(QPalette::Base);
+    imgScreenShot = new QLabel(Panel3); // owned by the panel
+    imgScreenShot->setObjectName(QStringLiteral("imgScreenShot"));
+    const QPixmap picture(QStringLiteral(":/pictures/homestake_screenshot.xpm"));
+    imgScreenShot->setPixmap(picture);
+    imgScreenShot->setGeometry(QRect(QPoint(383, 12), picture.size()));
+    const QString hint = QStringLiteral("Click to go online and learn more about Homestake Suite");
+    imgScreenShot->setStatusTip(hint);
+    imgScreenShot->setToolTip(hint); // the one control of the window with a tooltip
+    imgScreenShot->setAccessibleName(hint);
+    // The hand tells that the picture is a link.
+    imgScreenShot->setCursor(Qt::PointingHandCursor);
+}
+
+void TfrmMain::createStatusBar(QWidget *client)
+{
+    statusBar = new TabfStatusBar(client); // owned by the client area
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
+    const QString site = core::maker::SiteDomain.toString();
+    WebPanel = &statusBar->Panels().Add();
+    WebPanel->setName(QStringLiteral("WebPanel"));
+    WebPanel->setWidth(120);
+    WebPanel->setBevel(TabfBevel::apbNone);
+    QFont webFont = pixelFont(QStringLiteral("Arial"), 11);
+    webFont.setUnderline(true);
+    WebPanel->setFont(webFont);
+    WebPanel->setFontColor(Blue);
+    WebPanel->setTextStyle({ TabfAlignment::Centre, 0, site });
+    WebPanel->setHint(u" Click to visit " + site);
+    HintPanel = &statusBar->Panels().Add();
+    HintPanel->setName(QStringLiteral("HintPanel"));
+    HintPanel->setWidth(482);
+    HintPanel->setText(u"Visit " + site);
 }
 
 } // namespace lw::shell
