@@ -103,7 +103,8 @@ bool TabfStatusBar::event(QEvent *event)
     switch (event->type()) {
     case QEvent::ToolTip: {
         const auto *help = static_cast<QHelpEvent *>(event);
-        showToolTip(help->pos(), help->globalPos());
+        if (FShowHint)
+            showToolTip(help->pos(), help->globalPos());
         return true;
     }
     case QEvent::ApplicationFontChange:
