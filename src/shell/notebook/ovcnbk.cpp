@@ -1,33 +1,20 @@
 #include "shell/notebook/ovcnbk.h"
 
-#include <mutex>
-
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QShortcut>
 
+#include "platform/gui/accessible_factory.h"
 #include "platform/virtual_key.h"
 #include "shell/notebook/notebook_accessible.h"
 
 namespace lw::shell {
 
-namespace {
-
-void installAccessibleFactory()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        QAccessible::installFactory(&NotebookAccessible::factory);
-    });
-}
-
-} // namespace
-
 TOvcNotebook::TOvcNotebook(QWidget *parent)
     : QWidget(parent)
 {
-    installAccessibleFactory();
+    platform::installAccessibleFactoryOnce<&NotebookAccessible::factory>();
     // Focus comes from a click on a tab only, and that press sets it itself: a click on a
     // page's empty area or beside the tabs must not take the focus from a control.
     setFocusPolicy(Qt::NoFocus);

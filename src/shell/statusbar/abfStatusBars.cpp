@@ -1,7 +1,5 @@
 #include "shell/statusbar/abfStatusBars.h"
 
-#include <mutex>
-
 #include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
@@ -10,6 +8,7 @@
 #include <QStatusBar>
 #include <QToolTip>
 
+#include "platform/gui/accessible_factory.h"
 #include "platform/gui/palette_colour.h"
 #include "shell/statusbar/status_bar_accessible.h"
 #include "shell/statusbar/status_bar_geometry.h"
@@ -25,14 +24,6 @@ constexpr Colour buttonShadow = systemColour(16);
 constexpr Colour buttonHighlight = systemColour(20);
 constexpr Colour barTextColour = systemColour(lw::platform::SystemColour::WindowText);
 
-void installAccessibleFactory()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        QAccessible::installFactory(&StatusBarAccessible::factory);
-    });
-}
-
 } // namespace
 
 TabfStatusBar::TabfStatusBar(QWidget *parent)
@@ -41,7 +32,7 @@ TabfStatusBar::TabfStatusBar(QWidget *parent)
         panelChanged(panel, change);
     })
 {
-    installAccessibleFactory();
+    platform::installAccessibleFactoryOnce<&StatusBarAccessible::factory>();
     setFixedHeight(DefaultHeight);
     setMouseTracking(true); // every move over the bar is reported, not only drags
     // Qt tells only widgets of its own status-bar class when the status-bar font changes, so

@@ -11,15 +11,14 @@
 #include "shell/notebook/ovcnbk.h"
 #include "support/calculator_field.h"
 #include "support/qt_printers.h"
-#include "support/recording_services.h"
+#include "support/recorded_entry_services.h"
 #include "widgets/numeric/field/ovcnf.h"
-#include "widgets/numeric/ovcintl.h"
 
 namespace lw::test {
 
 /// A shown, active window with a button above a notebook set up as the calculator's: page 1
 /// holds a click-only field followed by two tab-stop fields, page 2 only a label.
-class NotebookForm : public ::testing::Test
+class NotebookForm : public ::testing::Test, protected RecordedEntryServices
 {
 protected:
     static constexpr lw::platform::Colour Blue = lw::platform::rgbColour(0, 0, 255);
@@ -69,10 +68,6 @@ protected:
         ASSERT_TRUE(price->hasFocus());
     }
 
-    RecordingFeedback feedback;
-    FakeClipboard clipboard;
-    lw::numeric::TOvcIntlSup intl;
-    lw::numeric::EntryServices services{ feedback, clipboard, intl };
     QWidget form;
     QPushButton *before = nullptr;
     lw::shell::TOvcNotebook *notebook = nullptr;

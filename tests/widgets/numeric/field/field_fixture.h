@@ -8,15 +8,14 @@
 
 #include "support/calculator_field.h"
 #include "support/qt_printers.h"
-#include "support/recording_services.h"
+#include "support/recorded_entry_services.h"
 #include "widgets/numeric/field/ovcnf.h"
-#include "widgets/numeric/ovcintl.h"
 
 namespace lw::test {
 
 /// A shown, active window holding a button, a money field, a rate field and another button,
 /// in that tab order, configured as the calculator configures its fields.
-class FieldForm : public ::testing::Test
+class FieldForm : public ::testing::Test, protected RecordedEntryServices
 {
 protected:
     void SetUp() override
@@ -51,10 +50,6 @@ protected:
         ASSERT_TRUE(price->hasFocus());
     }
 
-    RecordingFeedback feedback;
-    FakeClipboard clipboard;
-    lw::numeric::TOvcIntlSup intl;
-    lw::numeric::EntryServices services{ feedback, clipboard, intl };
     QWidget form;
     QPushButton *before = nullptr;
     lw::numeric::TOvcNumericField *price = nullptr;
