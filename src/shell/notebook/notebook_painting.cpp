@@ -1,4 +1,5 @@
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/gui/palette_colour.h"
@@ -36,22 +37,26 @@ QColor TOvcNotebook::parentColour() const
                   : palette().color(QPalette::Window);
 }
 
-void TOvcNotebook::paintEvent(QPaintEvent *)
+void TOvcNotebook::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const int stripBottom = tabStripBottom(FRowCount, FTabHeight);
-    painter.fillRect(QRect(0, 0, width(), stripBottom), parentColour());
     // Covered by the shown page; painted for a notebook without one.
     painter.fillRect(QRect(0, stripBottom, width(), height() - stripBottom), colour(pageColour()));
-    for (int i = 0; i < PageCount(); ++i) {
-        if (i != FPageIndex && FPages[std::size_t(i)].page->PageVisible())
-            paintTab(painter, i, false);
+    // A control repainting inside the page must not redraw every caption.
+    const bool tabsDirty = event->region().intersects(QRect(0, 0, width(), stripBottom + 1));
+    if (tabsDirty) {
+        painter.fillRect(QRect(0, 0, width(), stripBottom), parentColour());
+        for (int i = 0; i < PageCount(); ++i) {
+            if (i != FPageIndex && FPages[std::size_t(i)].page->PageVisible())
+                paintTab(painter, i, false);
+        }
     }
     const bool active = hasActiveTab();
-    if (active)
+    if (active && tabsDirty)
         paintTab(painter, FPageIndex, true);
     paintPageFrame(painter);
-    if (active && hasFocus()) {
+    if (active && tabsDirty && hasFocus()) {
         // Dots that invert what they cover show on any tab colour.
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(Qt::white);
