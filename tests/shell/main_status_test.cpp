@@ -180,6 +180,18 @@ TEST_F(MainStatusTest, LeavingAFieldByTheSecondTabRunsThePassBeforePageTwoShows)
     EXPECT_EQ(QApplication::focusWidget(), window->edtSalesPrice);
 }
 
+TEST_F(MainStatusTest, ARejectedEntryBringsTheCalculatorPageBackThenReports)
+{
+    window->edtInterestRate->field().setRangeHi(QStringLiteral("50")); // a rate that can fail
+    window->edtInterestRate->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(window->edtInterestRate, u"60"_s);
+    QTest::mouseClick(window->nbkMain, Qt::LeftButton, {}, tabCentre(1));
+    QCoreApplication::processEvents(); // the field takes the focus back, then reports
+    EXPECT_EQ(window->nbkMain->PageIndex(), 0);
+    EXPECT_TRUE(window->edtInterestRate->hasFocus());
+    EXPECT_EQ(feedback.errors, QStringList{ u"Value is not within required range"_s });
+}
+
 TEST_F(MainStatusTest, ResetReturnsToTheCalculatorPage)
 {
     QTest::mouseClick(window->nbkMain, Qt::LeftButton, {}, tabCentre(1));
