@@ -276,7 +276,7 @@ void TfrmMain::createPage2()
     Panel3->setBackgroundRole(QPalette::Base);
     imgScreenShot = new QLabel(Panel3); // owned by the panel
     imgScreenShot->setObjectName(QStringLiteral("imgScreenShot"));
-    const QPixmap picture(QStringLiteral(":/pictures/homestake_screenshot.xpm"));
+    const QPixmap picture(QStringLiteral(":/pictures/homestake_screenshot.png"));
     imgScreenShot->setPixmap(picture);
     imgScreenShot->setGeometry(QRect(QPoint(383, 12), picture.size()));
     const QString hint = QStringLiteral("Click to go online and learn more about Homestake Suite");
