@@ -24,8 +24,9 @@
 namespace lw::shell {
 
 /// The calculator window: a button strip, a notebook with the calculator page and a page on
-/// the sibling product, a status bar, a menu bar and a context menu. It restores the saved values when created, recalculates whenever a field is left or
-/// a term picked, and saves the values when closed.
+/// the sibling product, a status bar, a menu bar and a context menu. It restores the saved
+/// values when created, recalculates whenever a field is left or a term picked, and saves the
+/// values when closed.
 class TfrmMain final : public QMainWindow
 {
     Q_OBJECT
