@@ -149,11 +149,8 @@ void TOvcNotebook::measureTabs()
     const QList<int> rows = tabRows(widths, width());
     const QList<TabBox> boxes = tabBoxes(widths, rows, FTabHeight);
     FRowCount = tabRowCount(rows);
-    for (std::size_t i = 0; i < FPages.size(); ++i) {
-        FPages[i].width = widths.at(qsizetype(i));
-        FPages[i].row = rows.at(qsizetype(i));
+    for (std::size_t i = 0; i < FPages.size(); ++i)
         FPages[i].box = boxes.at(qsizetype(i));
-    }
 }
 
 void TOvcNotebook::placePages()
@@ -182,8 +179,9 @@ void TOvcNotebook::showEvent(QShowEvent *event)
 {
     // A notebook shown before anyone ended its loading would stack all its pages.
     if (FLoading)
-        loaded();
-    relayout();
+        loaded(); // lays the tabs out too
+    else
+        relayout();
     QWidget::showEvent(event);
 }
 

@@ -142,9 +142,7 @@ private:
     {
         TOvcTabPage *page = nullptr;
         QShortcut *accelerator = nullptr; // owned by the notebook
-        int width = 0;
-        int row = 0;
-        TabBox box;
+        TabBox box; // where the tab was laid out, for drawing and hit-testing
     };
 
     void relayout();
