@@ -70,8 +70,12 @@ bool QtApplicationHooks::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (widget == nullptr || widget->toolTip().isEmpty())
+    if (widget == nullptr)
         return false;
+    // Only a control with a tooltip of its own shows one; the others show none, even those
+    // that would draw tips of their own.
+    if (widget->toolTip().isEmpty())
+        return true;
     const auto *help = static_cast<QHelpEvent *>(event);
     QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, m_hidePauseMs);
     return true;

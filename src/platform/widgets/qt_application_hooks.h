@@ -9,7 +9,8 @@
 namespace lw::platform {
 
 /// The hooks over the running QApplication: its state changes, and the tool-tip events of
-/// every widget, which it shows with the program's own delays.
+/// every widget: a widget's own tooltip shows with the program's own delays, and a widget
+/// without one shows none.
 class QtApplicationHooks final : public QObject, public ApplicationHooks
 {
 public:

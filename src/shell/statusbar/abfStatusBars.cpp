@@ -94,8 +94,7 @@ bool TabfStatusBar::event(QEvent *event)
     switch (event->type()) {
     case QEvent::ToolTip: {
         const auto *help = static_cast<QHelpEvent *>(event);
-        if (FShowHint)
-            showToolTip(help->pos(), help->globalPos());
+        showToolTip(help->pos(), help->globalPos());
         return true;
     }
     case QEvent::ApplicationFontChange:

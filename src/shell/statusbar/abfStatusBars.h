@@ -30,12 +30,6 @@ public:
 
     void setColor(lw::platform::Colour colour);
 
-    /// Whether the bar shows tooltips at all; off unless switched on, as for every control of
-    /// the program that has no tooltip of its own.
-    bool ShowHint() const { return FShowHint; }
-
-    void setShowHint(bool showHint) { FShowHint = showHint; }
-
     /// The laid-out rectangle of a panel, in widget pixels; empty for an unknown index.
     QRect panelRect(int index) const;
 
@@ -82,7 +76,6 @@ private:
     TabfStatusPanels FPanels;
     lw::platform::Colour FColor =
             lw::platform::systemColour(lw::platform::SystemColour::ButtonFace);
-    bool FShowHint = false;
     QWidget *FFontProbe = nullptr; // hidden; hears of status-bar font changes for the bar
 };
 
