@@ -225,6 +225,11 @@ void TOvcNotebook::mousePressEvent(QMouseEvent *event)
 
 void TOvcNotebook::keyPressEvent(QKeyEvent *event)
 {
+    // Keys a page's control left unhandled pass through here on their way to the window.
+    if (!hasFocus()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     const auto stroke = lw::platform::toVirtualKey(event->key(), event->modifiers());
     switch (FCommands.Translate(stroke.key, stroke.shift)) {
     case lw::numeric::ccLeft:

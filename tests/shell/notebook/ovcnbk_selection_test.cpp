@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QRadioButton>
 #include <QSignalSpy>
 
 #include "notebook_fixture.h"
@@ -273,6 +274,19 @@ INSTANTIATE_TEST_SUITE_P(Notebook, Keyboard,
                 KeyRow{ "UpDoesNothing", 1, Qt::Key_Up, 1 },
                 KeyRow{ "DownDoesNothing", 0, Qt::Key_Down, 0 }),
         rowName<KeyRow>);
+
+// A lone radio button ignores every one of these keys, so Qt hands them up to the notebook.
+TEST_F(Selection, KeysAPageControlLeavesGoPastTheNotebook)
+{
+    auto *term = new QRadioButton(QStringLiteral("30"), page1); // owned by the page
+    term->show();
+    term->setFocus(Qt::TabFocusReason);
+    for (const Qt::Key key : { Qt::Key_Right, Qt::Key_Left, Qt::Key_Home, Qt::Key_End }) {
+        QTest::keyClick(term, key);
+        EXPECT_TRUE(shows(0)) << static_cast<int>(key);
+        EXPECT_TRUE(term->hasFocus()) << static_cast<int>(key);
+    }
+}
 
 TEST_F(Selection, AltAndTheAcceleratorSelectThePageFromAnywhereInTheWindow)
 {
