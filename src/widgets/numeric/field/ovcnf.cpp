@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 
 #include "platform/gui/palette_colour.h"
@@ -239,11 +240,12 @@ void TOvcNumericField::runContextAction(ContextAction action)
 
 void TOvcNumericField::focusInEvent(QFocusEvent *event)
 {
-    // A popup menu of our own only borrowed the focus: the field resumes untouched.
-    if (event->reason() != Qt::PopupFocusReason) {
+    // Back from a menu that only borrowed the focus: the field resumes untouched.
+    if (!(FLentFocus && FField.focused())) {
         FField.focusGained(focusCause(event->reason(), FLeftTheForm));
         FLeftTheForm = false;
     }
+    FLentFocus = false;
     FCaretShown = true;
     const int flash = QApplication::cursorFlashTime();
     if (flash > 0)
@@ -255,8 +257,10 @@ void TOvcNumericField::focusOutEvent(QFocusEvent *event)
 {
     FCaretTimer.stop();
     FCaretShown = false;
-    if (event->reason() != Qt::PopupFocusReason) {
-        QWidget *receiver = QApplication::focusWidget();
+    QWidget *receiver = QApplication::focusWidget();
+    if (lendsFocus(event->reason(), receiver)) {
+        FLentFocus = true;
+    } else {
         const bool staysOnForm = event->reason() != Qt::ActiveWindowFocusReason && receiver
                 && receiver->window() == window();
         FLeftTheForm = !staysOnForm;
@@ -265,11 +269,29 @@ void TOvcNumericField::focusOutEvent(QFocusEvent *event)
     update();
 }
 
+// A popup menu, or the window's own menu bar opened from the keyboard, only borrows the focus:
+// using a menu is no exit from the field.
+bool TOvcNumericField::lendsFocus(Qt::FocusReason reason, const QWidget *receiver) const
+{
+    if (reason == Qt::PopupFocusReason)
+        return true;
+    return reason == Qt::MenuBarFocusReason && qobject_cast<const QMenuBar *>(receiver)
+            && receiver->window() == window();
+}
+
 void TOvcNumericField::focusChanged(QWidget *old, QWidget *now)
 {
+    if (!now || now == this || now->window() != window() || qobject_cast<QMenuBar *>(now))
+        return;
     // Delivered after the receiving control has the focus, as the form's exit event is.
-    if (old == this && now && now->window() == window())
+    if (old == this && !FLentFocus) {
         Q_EMIT OnExit();
+    } else if (FLentFocus) {
+        // The focus went on from the menu to another control: the field is left only now.
+        FLentFocus = false;
+        FField.focusLost(true, now);
+        Q_EMIT OnExit();
+    }
 }
 
 void TOvcNumericField::toggleCaret()

@@ -132,6 +132,7 @@ private:
     void applyAutoSize();
     void showContextMenu(const QPoint &globalPos);
     void runContextAction(ContextAction action);
+    bool lendsFocus(Qt::FocusReason reason, const QWidget *receiver) const;
     void focusChanged(QWidget *old, QWidget *now);
     void toggleCaret();
     void announceText();
@@ -160,6 +161,7 @@ private:
     QTimer FCaretTimer;
     bool FCaretShown = false;
     bool FLeftTheForm = false; // the focus went to another window; its return resumes editing
+    bool FLentFocus = false; // a menu holds the focus; the field has not been left
     QString FAnnouncedText;
 };
 
