@@ -56,3 +56,30 @@ TEST_F(MainWindowTest, UnidentifiedErrorsFromHandlersAreReportedAndTheProgramGoe
     EXPECT_EQ(feedback.information, QStringList{ lw::core::unidentifiedErrorMessage() });
     EXPECT_EQ(window->edtSalesPrice->FloatValue(), 100000) << "nothing else happens";
 }
+
+// Readable values the fields can only show as their overflow mark.
+TEST_F(MainWindowTest, ValuesTooWideForTheirFieldsAreUsedAndWrittenBackUnchanged)
+{
+    // The same values, in the program's own number format where the file had another.
+    const std::pair<QByteArray, QByteArray> rows[] = { { "SalesPrice=9999999999999", {} },
+        { "InterestRate=1000", {} }, { "InterestRate=-100", {} },
+        { "AnnualTaxes=1e15", "AnnualTaxes=1E15" } };
+    for (const auto &[line, written] : rows) {
+        haveSettings(line + '\n');
+        start();
+        EXPECT_TRUE(closeWindow()) << line.constData();
+        EXPECT_TRUE(savedLines().contains(written.isEmpty() ? line : written)) << line.constData();
+    }
+    haveSettings("InterestRate=1e308\n");
+    start();
+    EXPECT_EQ(feedback.information, QStringList{ lw::core::mathErrorMessage() })
+            << "the start's pass reads the true rate, which no payment survives";
+    haveSettings("SalesPrice=9999999999999\n");
+    start();
+    QTest::keyClick(window->edtSalesPrice, Qt::Key_Tab); // the pass reads every field
+    EXPECT_TRUE(feedback.errors.isEmpty());
+    EXPECT_TRUE(window->edtDownPayment->hasFocus());
+    EXPECT_EQ(window->edtActualLoan->FloatValue(), 9999999979999.0);
+    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(savedLines().contains("SalesPrice=9999999999999"));
+}

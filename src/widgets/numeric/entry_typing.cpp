@@ -48,14 +48,16 @@ bool autoAdvances(const EntryContext &context)
 
 } // namespace
 
+// A printable key replaces a selected text only when the buffer takes it: a refused key
+// must not cost the user the value.
 EntryResult NumericEntry::typeChar(QChar c, const EntryContext &context)
 {
-    EntryResult result;
-    if (m_selected && c.unicode() > 31) {
+    const bool replacing = m_selected && c.unicode() > 31;
+    const QString digits = m_digits;
+    const bool negative = m_negative;
+    if (replacing)
         clear();
-        m_selected = false;
-        result.textChanged = true;
-    }
+    EntryResult result;
     if (m_digits.size() + (m_negative ? 1 : 0) > m_field.EntryCapacity()) {
         result.advance = autoAdvances(context) ? 1 : 0;
         result.refused = result.advance == 0;
@@ -66,7 +68,13 @@ EntryResult NumericEntry::typeChar(QChar c, const EntryContext &context)
         if (c != u'-' && full() && autoAdvances(context))
             result.advance = 1;
     }
+    if (replacing && !result.textChanged) {
+        m_digits = digits;
+        m_negative = negative;
+        return result;
+    }
     if (result.textChanged) {
+        m_selected = false;
         rebuildDisplay();
         result.change = true;
     }
@@ -139,15 +147,15 @@ bool NumericEntry::acceptDigit(QChar c)
 }
 
 // Pasted text goes through the typing rules character by character; what they refuse is
-// skipped without a beep, so separators and letters in the text are ignored.
+// skipped without a beep, so separators and letters in the text are ignored. Text with
+// nothing the buffer takes leaves a selected text in place.
 EntryResult NumericEntry::paste(QStringView text)
 {
-    EntryResult result;
-    if (m_selected) {
+    const QString digits = m_digits;
+    const bool negative = m_negative;
+    if (m_selected)
         clear();
-        m_selected = false;
-        result.textChanged = true;
-    }
+    bool taken = false;
     const bool parentheses = m_field.maskLayout().hasParentheses();
     for (qsizetype i = 0; i < text.size(); ++i) {
         QChar c = text[i];
@@ -155,13 +163,17 @@ EntryResult NumericEntry::paste(QStringView text)
             c = u'-';
         if (c == u'-' && m_negative)
             continue;
-        if (accept(c))
-            result.textChanged = true;
+        taken = accept(c) || taken;
     }
-    if (result.textChanged) {
-        rebuildDisplay();
-        result.change = true;
+    EntryResult result;
+    if (!taken) {
+        m_digits = digits;
+        m_negative = negative;
+        return result;
     }
+    m_selected = false;
+    rebuildDisplay();
+    result.textChanged = result.change = true;
     return result;
 }
 

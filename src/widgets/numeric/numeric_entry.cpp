@@ -42,6 +42,11 @@ NumericEntry::NumericEntry(NumericFieldModel &field)
 
 void NumericEntry::load()
 {
+    // Nothing of the overflow mark is typed text: the first key starts a fresh entry.
+    if (m_field.heldValue()) {
+        clear();
+        return;
+    }
     const QString stripped =
             NumericText(m_field.maskLayout(), m_field.intl()).stripPicture(m_field.DisplayText());
     m_digits.clear();
@@ -92,6 +97,7 @@ int NumericEntry::caretPosition() const
 void NumericEntry::saveRestoreText()
 {
     m_restoreText = m_field.DisplayText();
+    m_restoreValue = m_field.heldValue();
 }
 
 EntryResult NumericEntry::process(
@@ -99,7 +105,8 @@ EntryResult NumericEntry::process(
 {
     const bool wasSelected = m_selected;
     EntryResult result = edit(command, context, c, pasted);
-    if (!keepsSelection(command))
+    // A refused key changes nothing, the selection included.
+    if (!keepsSelection(command) && !result.refused)
         m_selected = false;
     result.repaint = result.repaint || result.textChanged || m_selected != wasSelected;
     return result;
@@ -174,7 +181,10 @@ EntryResult NumericEntry::restore()
     // Before the first focus gain there is nothing to go back to.
     if (m_restoreText.isNull())
         return {};
-    m_field.setDisplayText(m_restoreText);
+    if (m_restoreValue)
+        m_field.transferIn(*m_restoreValue);
+    else
+        m_field.setDisplayText(m_restoreText);
     m_selected = true;
     m_modified = false;
     load();

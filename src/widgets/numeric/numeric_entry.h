@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QChar>
 #include <QString>
 #include <QStringView>
@@ -71,7 +73,8 @@ public:
 
     void setModified(bool modified) { m_modified = modified; }
 
-    /// Keeps DisplayText for ccRestore; focus gain calls it.
+    /// Keeps DisplayText, and the value behind an overflow mark, for ccRestore; focus gain
+    /// calls it.
     void saveRestoreText();
 
     const QString &restoreText() const { return m_restoreText; }
@@ -106,6 +109,7 @@ private:
     bool m_selected = false;
     bool m_modified = false;
     QString m_restoreText;
+    std::optional<long double> m_restoreValue; // what an overflow mark in m_restoreText stands for
 };
 
 } // namespace lw::numeric

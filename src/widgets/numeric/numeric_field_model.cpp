@@ -81,6 +81,7 @@ void NumericFieldModel::setMaskFreeDecimals(int decimals)
 
 void NumericFieldModel::setDisplayText(const QString &text)
 {
+    m_heldValue.reset();
     m_displayText = text.left(lw::numeric::PictureMask::MaxLength);
 }
 
@@ -118,10 +119,15 @@ void NumericFieldModel::setRangeHi(QStringView text)
     m_rangeHigh = parseRangeText(text);
 }
 
+std::optional<long double> NumericFieldModel::shownValue() const
+{
+    return m_heldValue ? m_heldValue : text().parse(m_displayText);
+}
+
 NumericCheck NumericFieldModel::checkValue() const
 {
-    const std::optional<long double> parsed = text().parse(m_displayText);
-    if (!parsed)
+    const std::optional<long double> parsed = shownValue();
+    if (!parsed || !std::isfinite(*parsed))
         return { EntryError::NotANumber, 0 };
     const long double compared = m_dataType == TNumericDataType::nftReal
             ? NumericDataType::narrow(*parsed, TNumericDataType::nftDouble)
@@ -164,7 +170,7 @@ bool NumericFieldModel::isBlank() const
 
 long double NumericFieldModel::transferOut() const
 {
-    const std::optional<long double> parsed = text().parse(m_displayText);
+    const std::optional<long double> parsed = shownValue();
     return parsed ? NumericDataType::narrow(*parsed, m_dataType) : 0.0L;
 }
 
@@ -181,7 +187,9 @@ quint16 NumericFieldModel::afterCheck(quint16 code)
 void NumericFieldModel::layValue(long double value, bool duringCheck)
 {
     const long double typed = NumericDataType::narrow(value, m_dataType);
-    text().format(typed, NumericDataType::isWhole(m_dataType), m_displayText);
+    m_heldValue.reset();
+    if (!text().format(typed, NumericDataType::isWhole(m_dataType), m_displayText))
+        m_heldValue = typed;
     displayTextChanged(duringCheck);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -22,8 +24,8 @@ struct NumericCheck
 };
 
 /// A numeric entry field without its window: data type, picture mask, display text, range,
-/// and the conversions between text and value. The field keeps no value of its own: every read
-/// parses DisplayText anew. The entry widget adds focus, editing and painting on top.
+/// and the conversions between text and value. Every read parses DisplayText anew, but for the
+/// overflow mark, behind which the field keeps the value that did not fit. The entry widget adds focus, editing and painting on top.
 class NumericFieldModel : public lw::core::NumberField
 {
 public:
@@ -62,6 +64,10 @@ public:
 
     /// For the entry logic, which edits the text directly; longer text is cut to 255 characters.
     void setDisplayText(const QString &text);
+
+    /// The value behind the overflow mark while the text shows it: a value too wide for the
+    /// mask is kept as it was given, so reading the field never turns it into another number.
+    const std::optional<long double> &heldValue() const { return m_heldValue; }
 
     int MaskDecimals() const { return m_mask.MaskDecimals(); }
 
@@ -130,6 +136,8 @@ protected:
 private:
     NumericText text() const { return NumericText(m_mask, m_intl); }
 
+    std::optional<long double> shownValue() const;
+
     void layValue(long double value, bool duringCheck);
     long double parseRangeText(QStringView text) const;
     QString rangeText(long double limit) const;
@@ -138,6 +146,7 @@ private:
     TNumericDataType m_dataType = TNumericDataType::nftLongInt;
     lw::numeric::PictureMask m_mask;
     QString m_displayText;
+    std::optional<long double> m_heldValue;
     long double m_rangeLow = 0;
     long double m_rangeHigh = 0;
     quint16 m_lastErrorCode = 0;

@@ -87,6 +87,11 @@ public:
         if (code != EntryError::Valid && code != EntryError::OutOfRange
                 && code != EntryError::NotANumber)
             return u"unexpected code"_s;
+        // Behind the overflow mark nothing is typed yet: the first key starts afresh.
+        if (field.heldValue())
+            return field.focused() && !entry.EntryDigits().isEmpty()
+                    ? u"typed digits behind the overflow mark: "_s + entry.EntryDigits()
+                    : QString();
         if (field.focused() && code != EntryError::NotANumber) {
             const QString digits = entry.EntryDigits();
             const QString typed = (entry.EntryNegative() ? u"-0"_s : u"0"_s) + digits;

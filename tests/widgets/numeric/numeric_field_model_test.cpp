@@ -95,11 +95,19 @@ TEST_F(ProgramField, RateField)
     EXPECT_EQ(field.FloatValue(), 7.1235);
 }
 
-TEST_F(ProgramField, ValuesTheMaskCannotHoldReadAsInvalidNeverAsAnotherNumber)
+// The mark never reads as another number: a finite value is kept behind it until the text
+// changes, anything else is no number.
+TEST_F(ProgramField, ValuesTheMaskCannotHoldShowTheMarkAndReadAsThemselves)
 {
+    for (const double value : { 1e9, -999999999.0, 1234567890123.0, -1e300 }) {
+        field.setFloatValue(value);
+        EXPECT_EQ(field.DisplayText(), u"***,***,***.**"_s) << value;
+        EXPECT_EQ(field.FloatValue(), value) << value;
+        EXPECT_EQ(field.validate(true), EntryError::Valid) << value;
+        EXPECT_EQ(field.DisplayText(), u"***,***,***.**"_s) << value;
+    }
     for (const double value :
-            { 1e9, -999999999.0, 1234567890123.0, -1e300, std::numeric_limits<double>::infinity(),
-                    std::numeric_limits<double>::quiet_NaN() }) {
+            { std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN() }) {
         field.setFloatValue(value);
         EXPECT_EQ(field.DisplayText(), u"***,***,***.**"_s) << value;
         EXPECT_EQ(field.FloatValue(), 0.0) << value;
@@ -108,7 +116,9 @@ TEST_F(ProgramField, ValuesTheMaskCannotHoldReadAsInvalidNeverAsAnotherNumber)
     configure(rateMask);
     field.setFloatValue(1000);
     EXPECT_EQ(field.DisplayText(), u"***.****"_s);
-    EXPECT_EQ(field.FloatValue(), 0.0);
+    EXPECT_EQ(field.FloatValue(), 1000.0);
+    field.setDisplayText(field.DisplayText());
+    EXPECT_EQ(field.FloatValue(), 0.0) << "the mark as typed text is no number";
     EXPECT_EQ(field.LastErrorCode(), EntryError::NotANumber);
 }
 

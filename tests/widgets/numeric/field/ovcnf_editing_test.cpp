@@ -121,6 +121,20 @@ TEST_F(EditingTest, PasteTakesTheNumberAndSkipsSeparatorsSilently)
     EXPECT_EQ(price->FloatValue(), 1234.56);
 }
 
+TEST_F(EditingTest, RefusedKeysAndEmptyPastesOverTheSelectionKeepTheValue)
+{
+    tabIntoPrice();
+    QTest::keyClick(price, Qt::Key_Space);
+    QTest::keyClick(price, Qt::Key_A);
+    clipboard.content = QStringLiteral("abc");
+    QTest::keyClick(price, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(price->paintedText(), QStringLiteral("100,000.00"));
+    EXPECT_TRUE(price->field().hasSelection());
+    EXPECT_EQ(feedback.beeps, 2) << "the keys beep, the paste does not";
+    QTest::keyClick(price, Qt::Key_Tab);
+    EXPECT_EQ(price->FloatValue(), 100000.0);
+}
+
 TEST_F(EditingTest, CopyPutsThePaintedSelectionOnTheClipboardAndUndoRestores)
 {
     tabIntoPrice();
@@ -174,4 +188,56 @@ TEST_F(EditingTest, WindowShortcutsDoNotTakeTheFieldsKeysButKeepTheirOwn)
     EXPECT_EQ(stolen, 0);
     EXPECT_EQ(clipboard.content, QStringLiteral("100,000.00"));
     EXPECT_EQ(help, 1);
+}
+
+namespace {
+
+// Values too wide for their masks: the fields show the overflow mark.
+class OverflowTest : public FieldForm
+{
+protected:
+    void SetUp() override
+    {
+        FieldForm::SetUp();
+        price->setFloatValue(1e12);
+        rate->setFloatValue(1000);
+    }
+
+    static QString mark(const QString &mask)
+    {
+        QString text = mask;
+        return text.replace(u'#', u'*');
+    }
+};
+
+} // namespace
+
+TEST_F(OverflowTest, AFieldLeftWithoutAnEditKeepsItsTrueValueWithoutComplaint)
+{
+    QSignalSpy exits(price, &lw::numeric::TOvcNumericField::OnExit);
+    QTest::mouseClick(price, Qt::LeftButton);
+    QTest::mouseClick(rate, Qt::LeftButton);
+    QTest::mouseClick(price, Qt::LeftButton);
+    QTest::keyClick(price, Qt::Key_Tab);
+    EXPECT_TRUE(feedback.errors.isEmpty());
+    EXPECT_TRUE(rate->hasFocus());
+    EXPECT_EQ(exits.count(), 2);
+    EXPECT_EQ(price->paintedText(), mark(QStringLiteral("###,###,###.##")));
+    EXPECT_EQ(price->FloatValue(), 1e12);
+    EXPECT_EQ(rate->FloatValue(), 1000);
+}
+
+TEST_F(OverflowTest, TheFirstKeyStartsAFreshEntryAndUndoBringsTheValueBack)
+{
+    QTest::mouseClick(price, Qt::LeftButton);
+    QTest::keyClicks(price, QStringLiteral("250000"));
+    EXPECT_EQ(price->paintedText(), QStringLiteral("250,000"));
+    QTest::keyClick(price, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(price->paintedText(), mark(QStringLiteral("###,###,###.##")));
+    EXPECT_EQ(price->FloatValue(), 1e12);
+
+    QTest::mouseClick(rate, Qt::LeftButton);
+    QTest::keyClick(rate, Qt::Key_6);
+    QTest::keyClick(rate, Qt::Key_Tab);
+    EXPECT_EQ(rate->paintedText(), QStringLiteral("6.0000"));
 }
