@@ -21,10 +21,10 @@ int main(int argc, char **argv)
     // Numbers and currency follow the user's locale settings.
     std::setlocale(LC_ALL, "");
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(lw::core::applicationTitle());
     QAccessible::installFactory(&lw::numeric::NumericFieldAccessible::factory);
 
-    lw::platform::QtUserFeedback feedback;
+    // Every window's title is exactly its own: no application name is appended to any.
+    lw::platform::QtUserFeedback feedback(lw::core::applicationTitle());
     lw::platform::QtClipboard clipboard;
     lw::platform::QtDesktopShell desktop;
     lw::platform::AbsentWindowChrome chrome;

@@ -192,6 +192,7 @@ numeric::TOvcNumericField *TfrmMain::createField(
     model.setPictureMask(mask);
     model.setRangeLow(-1.7e308L);
     model.setRangeHigh(1.7e308L);
+    model.setOptions({});
     // Fixed at the form's height: the substitute font is a pixel shorter than the original.
     edit->setAutoSize(false);
     edit->setGeometry(FieldX, y, FieldWidth, FieldHeight);

@@ -129,6 +129,13 @@ TEST_F(MainLookTest, ControlsStandWhereTheFormPutsThem)
     EXPECT_EQ(label->text(), u"Your Monthly Principal and Interest Payment"_s);
 }
 
+TEST_F(MainLookTest, FieldsRunWithoutEditingOptions)
+{
+    for (const auto *field : window->findChildren<lw::numeric::TOvcNumericField *>())
+        EXPECT_EQ(field->field().Options(), lw::numeric::TOvcEntryFieldOptions{})
+                << field->accessibleName().toStdString();
+}
+
 TEST_F(MainLookTest, ScreenReadersLearnRoleNameAndValueOfEveryControl)
 {
     const auto check = [](QWidget *widget, QAccessible::Role role, const QString &name) {

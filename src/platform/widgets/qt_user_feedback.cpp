@@ -1,12 +1,15 @@
 #include "platform/widgets/qt_user_feedback.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace lw::platform {
 
-QtUserFeedback::QtUserFeedback(QWidget *parent)
-    : m_parent(parent)
+QtUserFeedback::QtUserFeedback(QString errorCaption, QWidget *parent)
+    : m_errorCaption(std::move(errorCaption))
+    , m_parent(parent)
 { }
 
 void QtUserFeedback::beep()
@@ -16,7 +19,7 @@ void QtUserFeedback::beep()
 
 void QtUserFeedback::showError(const QString &text)
 {
-    QMessageBox::critical(m_parent, QApplication::applicationDisplayName(), dialogText(text));
+    QMessageBox::critical(m_parent, m_errorCaption, dialogText(text));
 }
 
 void QtUserFeedback::showInformation(const QString &caption, const QString &text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include "platform/user_feedback.h"
@@ -11,14 +12,16 @@ namespace lw::platform {
 class QtUserFeedback final : public UserFeedback
 {
 public:
-    /// Boxes are modal to parent's window, or application-modal while parent is null.
-    explicit QtUserFeedback(QWidget *parent = nullptr);
+    /// Error boxes are captioned errorCaption; boxes are modal to parent's window, or
+    /// application-modal while parent is null.
+    explicit QtUserFeedback(QString errorCaption, QWidget *parent = nullptr);
 
     void beep() override;
     void showError(const QString &text) override;
     void showInformation(const QString &caption, const QString &text) override;
 
 private:
+    QString m_errorCaption;
     QPointer<QWidget> m_parent;
 };
 
