@@ -3,6 +3,7 @@
 #include "core/maker_addresses.h"
 #include "shell/Main.h"
 #include "shell/glyphs.h"
+#include "shell/menu_bar_style.h"
 
 namespace lw::shell {
 
@@ -42,6 +43,9 @@ constexpr const char16_t *TrialProducts[] = {
 
 void TfrmMain::createMainMenu()
 {
+    auto *style = new MenuBarStyle; // owned by the menu bar
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
     createFileMenu();
     createOnlineMenu();
     createHelpMenu();

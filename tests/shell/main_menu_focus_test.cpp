@@ -62,6 +62,17 @@ TEST_F(MenuFocusTest, TappingAltIsNoExitEither)
     expectTheTypingUntouched();
 }
 
+// The plain style marks the entry only while its menu is open.
+TEST_F(MenuFocusTest, TheEntryTheKeyboardRestsOnIsHighlighted)
+{
+    QMenuBar *bar = window->menuBar();
+    const QRect file = bar->actionGeometry(bar->actions().at(0));
+    const QImage resting = bar->grab(file).toImage();
+    press(Qt::Key_Alt);
+    ASSERT_TRUE(bar->hasFocus());
+    EXPECT_NE(bar->grab(file).toImage(), resting);
+}
+
 TEST_F(MenuFocusTest, ExitFromTheKeyboardSavesTheValueFromBeforeTheTyping)
 {
     press(Qt::Key_F, Qt::AltModifier);
