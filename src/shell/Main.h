@@ -97,11 +97,26 @@ public:
     // The menus.
     QMenu *mnuPop = nullptr;
     QAction *mnuFileReset = nullptr;
+    QAction *mnuFilePrintSetup = nullptr;
+    QAction *mnuFilePrint = nullptr;
     QAction *mnuFileExit = nullptr;
+    QAction *mnuWOHome = nullptr;
+    QAction *mnuWOApplicationInformation = nullptr;
+    QAction *mnuWOSuggestionBox = nullptr;
+    QAction *mnuWOSupport = nullptr;
+    QAction *mnuWOFreeware = nullptr;
+    QAction *mnuWOBlog = nullptr;
+    QMenu *ContactFerrowindbyEmail1 = nullptr;
+    QAction *mnuWOMailSuggestions = nullptr;
+    QAction *mnuWOMailSupport = nullptr;
+    QMenu *mnuInternetDownload = nullptr;
+    QAction *mnuWOCheckForUpdate = nullptr;
     QAction *Contents1 = nullptr;
     QAction *mnuHelpDisclaimer = nullptr;
     QAction *About1 = nullptr;
     QAction *mnuPopReset = nullptr;
+    QAction *mnuPopPrinterSetup = nullptr;
+    QAction *mnuPopPrint = nullptr;
     QAction *mnuPopAbout = nullptr;
     QAction *mnuPopExit = nullptr;
 

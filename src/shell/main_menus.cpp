@@ -1,3 +1,6 @@
+#include <tuple>
+#include <utility>
+
 #include <QMenuBar>
 
 #include "core/maker_addresses.h"
@@ -18,14 +21,17 @@ QAction *addEntry(QMenu *menu, const QString &caption, const QString &glyph)
 }
 
 // Entries that never show: they keep their place for a later printing feature.
-void addHiddenPrintEntries(QMenu *menu, const QString &setupCaption)
+std::pair<QAction *, QAction *> addHiddenPrintEntries(QMenu *menu, const QString &setupCaption)
 {
     menu->addSeparator()->setVisible(false);
-    for (const QString &caption : { setupCaption, QStringLiteral("&Print...") }) {
+    const auto hidden = [menu](const QString &caption) {
         QAction *entry = addEntry(menu, caption, QStringLiteral("print"));
         entry->setEnabled(false);
         entry->setVisible(false);
-    }
+        return entry;
+    };
+    QAction *setup = hidden(setupCaption);
+    return { setup, hidden(QStringLiteral("&Print...")) };
 }
 
 // The maker's other programs, each a trial version to download.
@@ -55,7 +61,8 @@ void TfrmMain::createFileMenu()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFileReset = addEntry(file, QStringLiteral("&Reset"), QStringLiteral("reset"));
-    addHiddenPrintEntries(file, QStringLiteral("Prin&t Setup..."));
+    std::tie(mnuFilePrintSetup, mnuFilePrint) =
+            addHiddenPrintEntries(file, QStringLiteral("Prin&t Setup..."));
     file->addSeparator();
     mnuFileExit = addEntry(file, QStringLiteral("E&xit"), QStringLiteral("exit"));
 }
@@ -63,26 +70,33 @@ void TfrmMain::createFileMenu()
 void TfrmMain::createOnlineMenu()
 {
     QMenu *online = menuBar()->addMenu(QStringLiteral("&Online Resources"));
-    addEntry(online, u"&" + core::maker::SiteDomain + u" ...", QStringLiteral("globe"));
-    addEntry(online, QStringLiteral("&Information about this Program ..."), QStringLiteral("info"));
-    addEntry(online, QStringLiteral("&Suggestion Box ..."), QStringLiteral("suggestion"));
-    addEntry(online, QStringLiteral("&Online Support ..."), QStringLiteral("support"));
-    addEntry(online, QStringLiteral("Free Financial Software ..."), QStringLiteral("freeware"));
+    mnuWOHome = addEntry(online, u"&" + core::maker::SiteDomain + u" ...", QStringLiteral("globe"));
+    mnuWOApplicationInformation = addEntry(
+            online, QStringLiteral("&Information about this Program ..."), QStringLiteral("info"));
+    mnuWOSuggestionBox =
+            addEntry(online, QStringLiteral("&Suggestion Box ..."), QStringLiteral("suggestion"));
+    mnuWOSupport =
+            addEntry(online, QStringLiteral("&Online Support ..."), QStringLiteral("support"));
+    mnuWOFreeware = addEntry(
+            online, QStringLiteral("Free Financial Software ..."), QStringLiteral("freeware"));
     online->addSeparator();
-    addEntry(online, QStringLiteral("Ferrowind &Blog ..."), QStringLiteral("blog"));
+    mnuWOBlog = addEntry(online, QStringLiteral("Ferrowind &Blog ..."), QStringLiteral("blog"));
     online->addSeparator();
-    QMenu *mail = online->addMenu(glyphIcon(QStringLiteral("mail")),
+    ContactFerrowindbyEmail1 = online->addMenu(glyphIcon(QStringLiteral("mail")),
             QStringLiteral("Contact Brannock Software by &Email"));
-    addEntry(mail, QStringLiteral("&Send Suggestions"), QStringLiteral("mail_suggest"));
-    addEntry(mail, QStringLiteral("&Request Support"), QStringLiteral("mail_support"));
+    mnuWOMailSuggestions = addEntry(ContactFerrowindbyEmail1, QStringLiteral("&Send Suggestions"),
+            QStringLiteral("mail_suggest"));
+    mnuWOMailSupport = addEntry(ContactFerrowindbyEmail1, QStringLiteral("&Request Support"),
+            QStringLiteral("mail_support"));
     online->addSeparator();
-    QMenu *trials = online->addMenu(glyphIcon(QStringLiteral("download")),
+    mnuInternetDownload = online->addMenu(glyphIcon(QStringLiteral("download")),
             QStringLiteral("&Trial Versions of Financial Software"));
     for (const char16_t *product : TrialProducts)
-        addEntry(trials, QString::fromUtf16(product), QStringLiteral("product"));
+        addEntry(mnuInternetDownload, QString::fromUtf16(product), QStringLiteral("product"));
     online->addSeparator();
-    addEntry(online, QStringLiteral("Check for a &New Version of this Software ..."),
-            QStringLiteral("update"));
+    mnuWOCheckForUpdate =
+            addEntry(online, QStringLiteral("Check for a &New Version of this Software ..."),
+                    QStringLiteral("update"));
 }
 
 void TfrmMain::createHelpMenu()
@@ -99,7 +113,8 @@ void TfrmMain::createContextMenu()
 {
     mnuPop = new QMenu(this); // owned by the window
     mnuPopReset = addEntry(mnuPop, QStringLiteral("&Reset"), QStringLiteral("reset"));
-    addHiddenPrintEntries(mnuPop, QStringLiteral("Print Setup..."));
+    std::tie(mnuPopPrinterSetup, mnuPopPrint) =
+            addHiddenPrintEntries(mnuPop, QStringLiteral("Print Setup..."));
     mnuPop->addSeparator();
     mnuPopAbout = addEntry(mnuPop, QStringLiteral("&About..."), QStringLiteral("about"));
     mnuPop->addSeparator();

@@ -4,41 +4,41 @@ namespace lw::platform {
 
 namespace {
 
-QPalette::ColorRole roleOfSystemColour(std::uint32_t number)
+QPalette::ColorRole roleOfSystemColour(SystemColour colour)
 {
-    switch (number) {
-    case 2:
-    case 13:
+    switch (colour) {
+    case SystemColour::ActiveCaption:
+    case SystemColour::Highlight:
         return QPalette::Highlight;
-    case 5:
+    case SystemColour::Window:
         return QPalette::Base;
-    case 9:
-    case 14:
+    case SystemColour::CaptionText:
+    case SystemColour::HighlightText:
         return QPalette::HighlightedText;
-    case 12:
-    case 16:
+    case SystemColour::AppWorkspace:
+    case SystemColour::ButtonShadow:
         return QPalette::Dark;
-    case 15:
+    case SystemColour::ButtonFace:
         return QPalette::Button;
-    case 18:
+    case SystemColour::ButtonText:
         return QPalette::ButtonText;
-    case 20:
+    case SystemColour::ButtonHighlight:
         return QPalette::Light;
-    case 21:
-    case 6:
+    case SystemColour::DarkShadow3D:
+    case SystemColour::WindowFrame:
         return QPalette::Shadow;
-    case 22:
+    case SystemColour::Light3D:
         return QPalette::Midlight;
-    case 23:
+    case SystemColour::InfoText:
         return QPalette::ToolTipText;
-    case 24:
+    case SystemColour::InfoBackground:
         return QPalette::ToolTipBase;
-    case 1:
-    case 4:
-    case 10:
-    case 11:
+    case SystemColour::Desktop:
+    case SystemColour::Menu:
+    case SystemColour::ActiveBorder:
+    case SystemColour::InactiveBorder:
         return QPalette::Window;
-    case 3:
+    case SystemColour::InactiveCaption:
         return QPalette::Mid;
     default:
         return QPalette::WindowText;
@@ -50,10 +50,10 @@ QPalette::ColorRole roleOfSystemColour(std::uint32_t number)
 QColor paletteColour(Colour colour, const QPalette &palette)
 {
     if (isSystemColour(colour)) {
-        const std::uint32_t number = colour & 0x00FFFFFF;
-        if (number == static_cast<std::uint32_t>(SystemColour::GrayText))
+        const auto which = static_cast<SystemColour>(colour & 0x00FFFFFF);
+        if (which == SystemColour::GrayText)
             return palette.color(QPalette::Disabled, QPalette::Text);
-        return palette.color(QPalette::Active, roleOfSystemColour(number));
+        return palette.color(QPalette::Active, roleOfSystemColour(which));
     }
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }

@@ -84,7 +84,7 @@ void TOvcNotebook::setTabHeight(int height)
     relayout();
 }
 
-lw::platform::Colour TOvcNotebook::pageColour() const
+lw::platform::Colour TOvcNotebook::pageColor() const
 {
     const TOvcTabPage *active = Pages(FPageIndex);
     return FPageUsesTabColor && active ? active->TabColor() : FColor;

@@ -25,12 +25,12 @@ constexpr int CaptionFlags =
 
 } // namespace
 
-QColor TOvcNotebook::colour(lw::platform::Colour colour) const
+QColor TOvcNotebook::qtColor(lw::platform::Colour colour) const
 {
     return lw::platform::paletteColour(colour, palette());
 }
 
-QColor TOvcNotebook::parentColour() const
+QColor TOvcNotebook::parentColor() const
 {
     const QWidget *parent = parentWidget();
     return parent ? parent->palette().color(parent->backgroundRole())
@@ -42,11 +42,11 @@ void TOvcNotebook::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const int stripBottom = tabStripBottom(FRowCount, FTabHeight);
     // Covered by the shown page; painted for a notebook without one.
-    painter.fillRect(QRect(0, stripBottom, width(), height() - stripBottom), colour(pageColour()));
+    painter.fillRect(QRect(0, stripBottom, width(), height() - stripBottom), qtColor(pageColor()));
     // A control repainting inside the page must not redraw every caption.
     const bool tabsDirty = event->region().intersects(QRect(0, 0, width(), stripBottom + 1));
     if (tabsDirty) {
-        painter.fillRect(QRect(0, 0, width(), stripBottom), parentColour());
+        painter.fillRect(QRect(0, 0, width(), stripBottom), parentColor());
         for (int i = 0; i < PageCount(); ++i) {
             if (i != FPageIndex && FPages[std::size_t(i)].page->PageVisible())
                 paintTab(painter, i, false);
@@ -68,17 +68,17 @@ void TOvcNotebook::paintTab(QPainter &painter, int index, bool active) const
 {
     const PageEntry &entry = FPages[std::size_t(index)];
     const TabBox box = active ? grownTabBox(entry.box) : entry.box;
-    const QColor tabColour = colour(entry.page->TabColor());
+    const QColor tabColour = qtColor(entry.page->TabColor());
     painter.setPen(tabColour);
     painter.setBrush(tabColour);
     painter.drawPolygon(tabPolygon(box));
     painter.setBrush(Qt::NoBrush);
     const TabEdgeLines edges = tabEdgeLines(box);
-    painter.setPen(colour(FHighlightColor));
+    painter.setPen(qtColor(FHighlightColor));
     drawPlatformLine(painter, edges.highlight);
     painter.setPen(Qt::black);
     drawPlatformLine(painter, edges.black);
-    painter.setPen(colour(FShadowColor));
+    painter.setPen(qtColor(FShadowColor));
     drawPlatformLine(painter, edges.shadow);
     paintCaption(painter, index, active);
 }
@@ -95,13 +95,13 @@ void TOvcNotebook::paintCaption(QPainter &painter, int index, bool active) const
     const QRect rect = captionRect(entry.box, FTabHeight, lineHeight, active, width());
     painter.setFont(captionFont);
     if (!entry.page->isEnabled()) {
-        painter.setPen(colour(FHighlightColor));
+        painter.setPen(qtColor(FHighlightColor));
         painter.drawText(rect, CaptionFlags, entry.page->Caption());
-        painter.setPen(colour(FShadowColor));
+        painter.setPen(qtColor(FShadowColor));
         painter.drawText(rect.translated(-2, -1), CaptionFlags, entry.page->Caption());
         return;
     }
-    painter.setPen(colour(activeFont ? FActiveTabFontColor : entry.page->TextColor()));
+    painter.setPen(qtColor(activeFont ? FActiveTabFontColor : entry.page->TextColor()));
     painter.drawText(rect, CaptionFlags, entry.page->Caption());
 }
 
@@ -111,15 +111,15 @@ void TOvcNotebook::paintPageFrame(QPainter &painter) const
     const TabBox activeBox = active ? grownTabBox(FPages[std::size_t(FPageIndex)].box) : TabBox();
     const PageFrameLines frame = pageFrameLines(
             active ? &activeBox : nullptr, size(), tabStripBottom(FRowCount, FTabHeight));
-    painter.setPen(colour(FHighlightColor));
+    painter.setPen(qtColor(FHighlightColor));
     drawPlatformLine(painter, frame.highlightLeft);
     drawPlatformLine(painter, frame.highlightRight);
     // The active tab opens into the page.
-    painter.setPen(colour(pageColour()));
+    painter.setPen(qtColor(pageColor()));
     drawPlatformLine(painter, frame.opening);
     painter.setPen(Qt::black);
     drawPlatformLine(painter, frame.black);
-    painter.setPen(colour(FShadowColor));
+    painter.setPen(qtColor(FShadowColor));
     drawPlatformLine(painter, frame.shadow);
 }
 

@@ -78,7 +78,7 @@ void TOvcTabPage::changeEvent(QEvent *event)
 void TOvcTabPage::paintEvent(QPaintEvent *)
 {
     const TOvcNotebook *owner = notebook();
-    const lw::platform::Colour fill = owner ? owner->pageColour() : FTabColor;
+    const lw::platform::Colour fill = owner ? owner->pageColor() : FTabColor;
     QPainter painter(this);
     painter.fillRect(rect(), lw::platform::paletteColour(fill, palette()));
 }

@@ -64,7 +64,8 @@ private:
     bool FPageVisible = true;
     lw::platform::Colour FTabColor =
             lw::platform::systemColour(lw::platform::SystemColour::ButtonFace);
-    lw::platform::Colour FTextColor = lw::platform::systemColour(18); // button text
+    lw::platform::Colour FTextColor =
+            lw::platform::systemColour(lw::platform::SystemColour::ButtonText);
 };
 
 } // namespace lw::shell

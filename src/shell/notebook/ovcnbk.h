@@ -112,7 +112,7 @@ public:
     void setTabHeight(int height);
 
     /// The colour the page area is painted in now.
-    lw::platform::Colour pageColour() const;
+    lw::platform::Colour pageColor() const;
 
     /// Where the tab of page index was laid out, for hit-testing; empty for hidden tabs and
     /// before the first layout.
@@ -162,8 +162,8 @@ private:
     void paintTab(QPainter &painter, int index, bool active) const;
     void paintCaption(QPainter &painter, int index, bool active) const;
     void paintPageFrame(QPainter &painter) const;
-    QColor colour(lw::platform::Colour colour) const;
-    QColor parentColour() const;
+    QColor qtColor(lw::platform::Colour colour) const;
+    QColor parentColor() const;
 
     std::vector<PageEntry> FPages;
     int FPageIndex = -1;
@@ -177,8 +177,10 @@ private:
     lw::platform::Colour FColor =
             lw::platform::systemColour(lw::platform::SystemColour::ButtonFace);
     bool FPageUsesTabColor = true;
-    lw::platform::Colour FHighlightColor = lw::platform::systemColour(20); // button highlight
-    lw::platform::Colour FShadowColor = lw::platform::systemColour(16); // button shadow
+    lw::platform::Colour FHighlightColor =
+            lw::platform::systemColour(lw::platform::SystemColour::ButtonHighlight);
+    lw::platform::Colour FShadowColor =
+            lw::platform::systemColour(lw::platform::SystemColour::ButtonShadow);
     bool FTabAutoHeight = true;
     int FTabHeight = DefaultTabHeight;
     int FRowCount = 1;

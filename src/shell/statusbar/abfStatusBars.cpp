@@ -20,8 +20,8 @@ namespace {
 using lw::platform::Colour;
 using lw::platform::systemColour;
 
-constexpr Colour buttonShadow = systemColour(16);
-constexpr Colour buttonHighlight = systemColour(20);
+constexpr Colour buttonShadow = systemColour(lw::platform::SystemColour::ButtonShadow);
+constexpr Colour buttonHighlight = systemColour(lw::platform::SystemColour::ButtonHighlight);
 constexpr Colour barTextColour = systemColour(lw::platform::SystemColour::WindowText);
 
 } // namespace

@@ -7,7 +7,7 @@
 namespace lw::shell {
 
 TabfStatusPanels::TabfStatusPanels(ChangeHandler changed)
-    : m_changed(std::move(changed))
+    : FChanged(std::move(changed))
 { }
 
 TabfStatusPanels::~TabfStatusPanels() = default;
@@ -41,15 +41,15 @@ TabfStatusPanel *TabfStatusPanels::find(const QString &name) const
 
 void TabfStatusPanels::setParentFont(const QFont &font, lw::platform::Colour colour)
 {
-    m_parentFont = font;
-    m_parentFontColor = colour;
+    FParentFont = font;
+    FParentFontColor = colour;
     for (const auto &item : FItems)
         item->followParentFont();
 }
 
 void TabfStatusPanels::setParentColor(lw::platform::Colour colour)
 {
-    m_parentColor = colour;
+    FParentColor = colour;
     for (const auto &item : FItems)
         item->followParentColor();
 }
@@ -83,8 +83,8 @@ void TabfStatusPanels::checkName(const TabfStatusPanel &panel, const QString &na
 
 void TabfStatusPanels::changed(TabfStatusPanel &panel, PanelChange change)
 {
-    if (m_changed)
-        m_changed(panel, change);
+    if (FChanged)
+        FChanged(panel, change);
 }
 
 } // namespace lw::shell

@@ -53,11 +53,11 @@ public:
     TabfStatusPanel *find(const QString &name) const;
 
     /// The font, font colour and background that the ParentFont / ParentColor panels take.
-    const QFont &parentFont() const { return m_parentFont; }
+    const QFont &parentFont() const { return FParentFont; }
 
-    lw::platform::Colour parentFontColor() const { return m_parentFontColor; }
+    lw::platform::Colour parentFontColor() const { return FParentFontColor; }
 
-    lw::platform::Colour parentColor() const { return m_parentColor; }
+    lw::platform::Colour parentColor() const { return FParentColor; }
 
     void setParentFont(const QFont &font, lw::platform::Colour colour);
     void setParentColor(lw::platform::Colour colour);
@@ -75,12 +75,12 @@ private:
     void checkName(const TabfStatusPanel &panel, const QString &name) const;
     void changed(TabfStatusPanel &panel, PanelChange change);
 
-    ChangeHandler m_changed;
+    ChangeHandler FChanged;
     std::vector<std::unique_ptr<TabfStatusPanel>> FItems;
-    QFont m_parentFont;
-    lw::platform::Colour m_parentFontColor =
+    QFont FParentFont;
+    lw::platform::Colour FParentFontColor =
             lw::platform::systemColour(lw::platform::SystemColour::WindowText);
-    lw::platform::Colour m_parentColor =
+    lw::platform::Colour FParentColor =
             lw::platform::systemColour(lw::platform::SystemColour::ButtonFace);
 };
 

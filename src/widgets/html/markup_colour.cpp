@@ -14,9 +14,9 @@ struct NamedColour
     Colour colour;
 };
 
-constexpr Colour sys(std::uint32_t n)
+constexpr Colour sys(platform::SystemColour which)
 {
-    return platform::systemColour(n);
+    return platform::systemColour(which);
 }
 
 const std::array<NamedColour, 40> namedColours = { {
@@ -36,30 +36,30 @@ const std::array<NamedColour, 40> namedColours = { {
         { u"clpurple", 0x00800080 },
         { u"clteal", 0x00808000 },
         { u"clmaroon", 0x00000080 },
-        { u"clbackground", sys(1) },
-        { u"clactivecaption", sys(2) },
-        { u"clinactivecaption", sys(3) },
-        { u"clmenu", sys(4) },
-        { u"clwindow", sys(5) },
-        { u"clwindowframe", sys(6) },
-        { u"clmenutext", sys(7) },
-        { u"clwindowtext", sys(8) },
-        { u"clcaptiontext", sys(9) },
-        { u"clactiveborder", sys(10) },
-        { u"clinactiveborder", sys(11) },
-        { u"clappworkspace", sys(12) },
-        { u"clhighlight", sys(13) },
-        { u"clhighlighttext", sys(14) },
-        { u"clbtnface", sys(15) },
-        { u"clbtnshadow", sys(16) },
-        { u"clgraytext", sys(17) },
-        { u"clbtntext", sys(18) },
-        { u"clinactivecaptiontext", sys(19) },
-        { u"clbtnhighlight", sys(20) },
-        { u"cl3ddkshadow", sys(21) },
-        { u"cl3dlight", sys(22) },
-        { u"clinfotext", sys(23) },
-        { u"clinfobk", sys(24) },
+        { u"clbackground", sys(platform::SystemColour::Desktop) },
+        { u"clactivecaption", sys(platform::SystemColour::ActiveCaption) },
+        { u"clinactivecaption", sys(platform::SystemColour::InactiveCaption) },
+        { u"clmenu", sys(platform::SystemColour::Menu) },
+        { u"clwindow", sys(platform::SystemColour::Window) },
+        { u"clwindowframe", sys(platform::SystemColour::WindowFrame) },
+        { u"clmenutext", sys(platform::SystemColour::MenuText) },
+        { u"clwindowtext", sys(platform::SystemColour::WindowText) },
+        { u"clcaptiontext", sys(platform::SystemColour::CaptionText) },
+        { u"clactiveborder", sys(platform::SystemColour::ActiveBorder) },
+        { u"clinactiveborder", sys(platform::SystemColour::InactiveBorder) },
+        { u"clappworkspace", sys(platform::SystemColour::AppWorkspace) },
+        { u"clhighlight", sys(platform::SystemColour::Highlight) },
+        { u"clhighlighttext", sys(platform::SystemColour::HighlightText) },
+        { u"clbtnface", sys(platform::SystemColour::ButtonFace) },
+        { u"clbtnshadow", sys(platform::SystemColour::ButtonShadow) },
+        { u"clgraytext", sys(platform::SystemColour::GrayText) },
+        { u"clbtntext", sys(platform::SystemColour::ButtonText) },
+        { u"clinactivecaptiontext", sys(platform::SystemColour::InactiveCaptionText) },
+        { u"clbtnhighlight", sys(platform::SystemColour::ButtonHighlight) },
+        { u"cl3ddkshadow", sys(platform::SystemColour::DarkShadow3D) },
+        { u"cl3dlight", sys(platform::SystemColour::Light3D) },
+        { u"clinfotext", sys(platform::SystemColour::InfoText) },
+        { u"clinfobk", sys(platform::SystemColour::InfoBackground) },
 } };
 
 // Digits below 'A' count from '0', the rest from 'A' - 10; anything else is taken as it comes,

@@ -27,7 +27,7 @@ public:
     virtual void showField() = 0;
 
     /// The painted text, selection, caret or colours changed.
-    virtual void repaint() = 0;
+    virtual void refresh() = 0;
 
     virtual void beep() = 0;
 

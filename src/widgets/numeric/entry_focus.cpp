@@ -37,7 +37,7 @@ void NumericEntryField::focusGained(FocusCause cause)
     else
         FInsertMode = controller.InsertMode();
     FEntry.load();
-    FHost.repaint();
+    FHost.refresh();
 }
 
 bool NumericEntryField::focusLost(bool staysOnForm, QObject *receiver)
@@ -64,7 +64,7 @@ bool NumericEntryField::focusLost(bool staysOnForm, QObject *receiver)
         relayIfEdited();
         FEntry.clear();
     }
-    FHost.repaint();
+    FHost.refresh();
     return valid;
 }
 

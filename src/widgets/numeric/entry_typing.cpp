@@ -1,7 +1,7 @@
+#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/numeric_entry.h"
 #include "widgets/numeric/numeric_field_model.h"
 #include "widgets/numeric/ovcintl.h"
-#include "widgets/numeric/picture_mask.h"
 
 // Typing and pasting into a numeric entry: which characters the buffer takes.
 

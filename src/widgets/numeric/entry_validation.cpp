@@ -76,7 +76,7 @@ void NumericEntryField::reportError(quint16 code)
         FHost.showErrorBox(message);
 }
 
-void NumericEntryField::focusBack()
+void NumericEntryField::FocusBack()
 {
     FHost.showField();
     if (FHost.canFocus())
@@ -131,7 +131,7 @@ void NumericEntryField::displayTextChanged(bool duringCheck)
     // The buffer follows the text, so the next keystroke edits the value now shown.
     if (FFocused)
         FEntry.load();
-    FHost.repaint();
+    FHost.refresh();
 }
 
 } // namespace lw::numeric

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/numeric_field_model.h"
 #include "widgets/numeric/numeric_text.h"
 #include "widgets/numeric/ovccmd.h"
-#include "widgets/numeric/picture_mask.h"
 
 namespace lw::numeric {
 
@@ -86,7 +86,7 @@ int NumericEntry::SelEnd() const
 
 int NumericEntry::caretPosition() const
 {
-    const PictureMask &mask = m_field.maskLayout();
+    const MaskLayout &mask = m_field.maskLayout();
     for (int p = mask.displayLength() - 1; p >= 0; --p) {
         if (mask.positionClass(p) == PositionClass::Input)
             return p + 1;
@@ -268,7 +268,7 @@ bool NumericEntry::layTyped(bool zeroBeforePoint, QString &display) const
         number.prepend(u'0');
     if (m_negative)
         number.prepend(u'-');
-    const PictureMask &mask = m_field.maskLayout();
+    const MaskLayout &mask = m_field.maskLayout();
     NumericText(mask, m_field.intl()).merge(number.toStdString(), display);
     if (mask.decimalPosition() < 0)
         return true;

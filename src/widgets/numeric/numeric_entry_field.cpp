@@ -94,7 +94,7 @@ bool NumericEntryField::keyDown(quint8 virtualKey, quint8 shiftState, bool syste
     if (translated == ccUndo)
         translated = ccRestore;
     if (translated != ccNone)
-        command(translated);
+        ProcessCommand(translated);
     return true;
 }
 
@@ -107,7 +107,7 @@ void NumericEntryField::characterTyped(QChar c)
     finish(dispatch(ccTypedChar, c));
 }
 
-EntryResult NumericEntryField::command(quint16 command)
+EntryResult NumericEntryField::ProcessCommand(quint16 command)
 {
     const EntryResult result = dispatch(command, {});
     finish(result);
@@ -195,7 +195,7 @@ void NumericEntryField::finish(const EntryResult &result)
     if (result.refused && Controller().EntryOptions().testFlag(TOvcBaseEFOption::efoBeepOnError))
         FHost.beep();
     if (result.repaint)
-        FHost.repaint();
+        FHost.refresh();
     if (result.change && OnChange)
         OnChange(*this);
     if (result.advance != 0)

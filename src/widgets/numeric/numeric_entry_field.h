@@ -93,7 +93,7 @@ public:
 
     /// Carries out one command code: user codes go to OnUserCommand, read-only fields refuse
     /// editing, ccCopy, ccCut and ccPaste use the clipboard, ccIns toggles the mode.
-    EntryResult command(quint16 command);
+    EntryResult ProcessCommand(quint16 command);
 
     /// The context menu's Delete: ccCut without the copy.
     EntryResult deleteSelection();
@@ -116,7 +116,7 @@ public:
     void reportError(quint16 code);
 
     /// The posted focus-back: show the field and give it the focus when it can take it.
-    void focusBack();
+    void FocusBack();
 
     /// Ignored while OnUserValidation runs.
     void setFloatValue(double value) override;
@@ -150,7 +150,7 @@ private:
         if (member == value)
             return;
         member = value;
-        FHost.repaint();
+        FHost.refresh();
     }
 
     EntryResult dispatch(quint16 command, QChar c);

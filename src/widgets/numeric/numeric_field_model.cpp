@@ -52,8 +52,7 @@ void NumericFieldModel::setDataType(TNumericDataType type)
         return;
     const long double value = transferOut();
     m_dataType = type;
-    m_mask =
-            lw::numeric::PictureMask(NumericDataType::defaultMask(type), m_mask.MaskFreeDecimals());
+    m_mask = MaskLayout(NumericDataType::defaultMask(type), m_mask.MaskFreeDecimals());
     // The old type's limits could reject values the new type holds, or admit ones it cannot.
     m_rangeLow = NumericDataType::lowLimit(type);
     m_rangeHigh = NumericDataType::highLimit(type);
@@ -64,7 +63,7 @@ void NumericFieldModel::setPictureMask(const QString &mask)
 {
     if (mask.isEmpty() || mask == m_mask.text())
         return;
-    lw::numeric::PictureMask replacement(mask, m_mask.MaskFreeDecimals());
+    MaskLayout replacement(mask, m_mask.MaskFreeDecimals());
     const long double value = transferOut();
     m_mask = std::move(replacement);
     layValue(value, false);
@@ -75,14 +74,14 @@ void NumericFieldModel::setMaskFreeDecimals(int decimals)
     if (decimals == m_mask.MaskFreeDecimals())
         return;
     const long double value = transferOut();
-    m_mask = lw::numeric::PictureMask(m_mask.text(), decimals);
+    m_mask = MaskLayout(m_mask.text(), decimals);
     layValue(value, false);
 }
 
 void NumericFieldModel::setDisplayText(const QString &text)
 {
     m_heldValue.reset();
-    m_displayText = text.left(lw::numeric::PictureMask::MaxLength);
+    m_displayText = text.left(MaskLayout::MaxLength);
 }
 
 void NumericFieldModel::setRangeLow(long double limit)

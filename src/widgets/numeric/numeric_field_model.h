@@ -7,9 +7,9 @@
 #include <QtGlobal>
 
 #include "core/number_field.h"
+#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/numeric_data_type.h"
 #include "widgets/numeric/numeric_text.h"
-#include "widgets/numeric/picture_mask.h"
 
 namespace lw::numeric {
 
@@ -57,7 +57,7 @@ public:
     const TOvcIntlSup &intl() const { return m_intl; }
 
     /// The analysed mask: position classes and capacities.
-    const lw::numeric::PictureMask &maskLayout() const { return m_mask; }
+    const MaskLayout &maskLayout() const { return m_mask; }
 
     /// One character per display position.
     const QString &DisplayText() const { return m_displayText; }
@@ -144,7 +144,7 @@ private:
 
     const TOvcIntlSup &m_intl;
     TNumericDataType m_dataType = TNumericDataType::nftLongInt;
-    lw::numeric::PictureMask m_mask;
+    MaskLayout m_mask;
     QString m_displayText;
     std::optional<long double> m_heldValue;
     long double m_rangeLow = 0;

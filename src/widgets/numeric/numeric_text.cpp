@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/ovcintl.h"
-#include "widgets/numeric/picture_mask.h"
 #include "widgets/numeric/plain_number.h"
 
 namespace lw::numeric {
@@ -50,7 +50,7 @@ constexpr long double largestFormatted = 1e300L;
 
 } // namespace
 
-NumericText::NumericText(const PictureMask &mask, const TOvcIntlSup &intl)
+NumericText::NumericText(const MaskLayout &mask, const TOvcIntlSup &intl)
     : m_mask(mask)
     , m_intl(intl)
 { }
@@ -224,14 +224,14 @@ int NumericText::strip(QStringView display, char16_t *out) const
 
 QString NumericText::stripPicture(QStringView display) const
 {
-    char16_t kept[PictureMask::MaxLength];
+    char16_t kept[MaskLayout::MaxLength];
     const int size = strip(display, kept);
     return QStringView(kept, size).toString();
 }
 
 std::optional<long double> NumericText::parse(QStringView display) const
 {
-    char16_t kept[PictureMask::MaxLength];
+    char16_t kept[MaskLayout::MaxLength];
     const int size = strip(display, kept);
     return PlainNumber::parse(QStringView(kept, size));
 }

@@ -8,7 +8,7 @@
 
 namespace lw::numeric {
 
-class PictureMask;
+class MaskLayout;
 class TOvcIntlSup;
 
 /// The two conversions of a numeric field: a value laid over its picture mask as display text,
@@ -16,10 +16,10 @@ class TOvcIntlSup;
 class NumericText
 {
 public:
-    NumericText(const PictureMask &mask, const TOvcIntlSup &intl);
+    NumericText(const MaskLayout &mask, const TOvcIntlSup &intl);
     // The text keeps references: temporaries would dangle.
-    NumericText(const PictureMask &, TOvcIntlSup &&) = delete;
-    NumericText(PictureMask &&, const TOvcIntlSup &) = delete;
+    NumericText(const MaskLayout &, TOvcIntlSup &&) = delete;
+    NumericText(MaskLayout &&, const TOvcIntlSup &) = delete;
 
     /// Lays a plain number ("-1234.5"; '.' as the point, blanks around it allowed) over the
     /// mask: digits right-aligned against the mask's point, separators only where digits stand
@@ -49,7 +49,7 @@ private:
     void layFraction(QChar *out, std::string_view digits) const;
     bool layInteger(QChar *out, std::string_view digits, bool negative) const;
 
-    const PictureMask &m_mask;
+    const MaskLayout &m_mask;
     const TOvcIntlSup &m_intl;
 };
 

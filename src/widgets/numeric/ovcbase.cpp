@@ -41,7 +41,7 @@ void TOvcController::postFocusBack(NumericEntryField &field)
             this,
             [this, target] {
                 if (target)
-                    target->focusBack();
+                    target->FocusBack();
                 FErrorPending = false;
             },
             Qt::QueuedConnection);

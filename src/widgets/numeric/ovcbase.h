@@ -1,5 +1,8 @@
 #pragma once
 
+// The entry fields' controller: shared editing options, insert mode, and the queue of posted
+// pre-edit, post-edit, focus-back and error notifications.
+
 #include <functional>
 #include <memory>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Caret shapes of the entry fields and the rectangle each covers.
+
 #include <cstdint>
 
 #include <QPoint>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The command processor: editing command codes and the key tables that translate keystrokes.
+
 #include <vector>
 
 #include <QString>

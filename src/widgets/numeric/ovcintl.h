@@ -1,5 +1,7 @@
 #pragma once
 
+// The locale support of the entry fields: separators and currency as fields show and parse them.
+
 #include <QChar>
 #include <QString>
 

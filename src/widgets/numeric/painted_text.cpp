@@ -1,8 +1,8 @@
 #include "widgets/numeric/painted_text.h"
 
 #include "widgets/numeric/entry_errors.h"
+#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/numeric_field_model.h"
-#include "widgets/numeric/picture_mask.h"
 
 namespace lw::numeric {
 
@@ -19,7 +19,7 @@ bool hidesZero(const NumericFieldModel &field, const PaintedTextOptions &options
             && check.value == static_cast<long double>(options.ZeroDisplayValue);
 }
 
-void padBlanks(const PictureMask &mask, QChar pad, QString &text)
+void padBlanks(const MaskLayout &mask, QChar pad, QString &text)
 {
     for (int p = 0; p < text.size() && p < mask.displayLength(); ++p) {
         if (text.at(p) == u' ' && mask.positionClass(p) == PositionClass::Input)
@@ -29,7 +29,7 @@ void padBlanks(const PictureMask &mask, QChar pad, QString &text)
 
 // 'p' and 'g' take no display position: the sign decoration is placed where they stand in the
 // mask text.
-QString decorateSign(const PictureMask &mask, const QString &display)
+QString decorateSign(const MaskLayout &mask, const QString &display)
 {
     qsizetype minus = -1;
     for (int p = 0; p < display.size() && p < mask.displayLength(); ++p) {
@@ -63,7 +63,7 @@ QString PaintedText::compose(const NumericFieldModel &field, const PaintedTextOp
 {
     if (options.Uninitialized && !options.focused)
         return {};
-    const PictureMask &mask = field.maskLayout();
+    const MaskLayout &mask = field.maskLayout();
     QString text = field.DisplayText();
     if (options.PadChar != u' ' || options.passwordMode)
         padBlanks(mask, options.PadChar, text);

@@ -97,7 +97,7 @@ TEST_F(Look, ActiveCaptionIsBlueTheOtherInButtonText)
     const QRect other = captionRect(storedBox(1), h, lh, false, notebook->width());
     EXPECT_GT(count(image, active, isBlue), 10);
     EXPECT_EQ(count(image, other, isBlue), 0);
-    const QRgb text = system(lw::platform::systemColour(18));
+    const QRgb text = system(lw::platform::systemColour(lw::platform::SystemColour::ButtonText));
     EXPECT_GT(count(image, other,
                       [&](QColor c) {
                           return c.rgb() == text;

@@ -226,7 +226,8 @@ TEST_F(DrawMarkupTest, FontAttributes)
     EXPECT_EQ(surface.texts[1].font.pointSize, 20);
     EXPECT_EQ(surface.texts[2].font.pointSize, 0);
     EXPECT_EQ(surface.texts[3].font.pointSize, -4);
-    EXPECT_EQ(surface.texts[3].font.colour, lw::platform::systemColour(15));
+    EXPECT_EQ(surface.texts[3].font.colour,
+            lw::platform::systemColour(lw::platform::SystemColour::ButtonFace));
 }
 
 TEST_F(DrawMarkupTest, FillColourIsNoneDuringTheCallAndRestoredAfterIt)

@@ -84,8 +84,8 @@ TEST(ParseColour, HexValuesNamesAndOddInput)
     EXPECT_EQ(parseColour(u"#GG0000"), 0x00000010u) << "G counts as 16; the low byte is kept";
     EXPECT_EQ(parseColour(u"clRed"), 0x000000FFu);
     EXPECT_EQ(parseColour(u"CLNAVY"), 0x00800000u);
-    EXPECT_EQ(parseColour(u"clInfoBk"), systemColour(24));
-    EXPECT_EQ(parseColour(u"cl3DDkShadow"), systemColour(21));
+    EXPECT_EQ(parseColour(u"clInfoBk"), systemColour(lw::platform::SystemColour::InfoBackground));
+    EXPECT_EQ(parseColour(u"cl3DDkShadow"), systemColour(lw::platform::SystemColour::DarkShadow3D));
     EXPECT_EQ(parseColour(u"purple"), 0u);
     EXPECT_EQ(parseColour(u""), 0u);
 }

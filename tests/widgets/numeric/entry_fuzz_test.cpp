@@ -48,10 +48,10 @@ public:
         switch (pick(10)) {
         case 0:
             host.clipboard = randomText();
-            field.command(ccPaste);
+            field.ProcessCommand(ccPaste);
             break;
         case 1:
-            field.command(commands[pick(std::size(commands))]);
+            field.ProcessCommand(commands[pick(std::size(commands))]);
             break;
         case 2:
             if (field.focused())

@@ -31,7 +31,7 @@ public:
 
     void showField() override { events.push_back(QStringLiteral("showField")); }
 
-    void repaint() override { ++repaints; }
+    void refresh() override { ++repaints; }
 
     void beep() override { ++beeps; }
 

@@ -205,7 +205,7 @@ TEST_F(EntryFieldTest, ProgramWriteWhileFocusedReloadsTheBuffer)
     field.setFloatValue(12);
     EXPECT_TRUE(field.hasSelection());
     EXPECT_FALSE(field.Modified());
-    field.command(ccMouseDown);
+    field.ProcessCommand(ccMouseDown);
     type(u"3");
     EXPECT_EQ(field.paintedText(), u"12.003");
 }

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/ovcintl.h"
-#include "widgets/numeric/picture_mask.h"
 
 using namespace Qt::StringLiterals;
+using lw::numeric::MaskLayout;
 using lw::numeric::NumericText;
-using lw::numeric::PictureMask;
 using lw::numeric::TOvcIntlSup;
 
 namespace {
@@ -29,7 +29,7 @@ TOvcIntlSup localeWith(const QString &decimal, const QString &thousand, const QS
 
 QString formatted(const QString &maskText, long double value, const TOvcIntlSup &intl = {})
 {
-    const PictureMask mask(maskText);
+    const MaskLayout mask(maskText);
     QString display;
     NumericText(mask, intl).format(value, false, display);
     return display;
@@ -37,7 +37,7 @@ QString formatted(const QString &maskText, long double value, const TOvcIntlSup 
 
 QString merged(const QString &maskText, std::string_view number, const TOvcIntlSup &intl = {})
 {
-    const PictureMask mask(maskText);
+    const MaskLayout mask(maskText);
     QString display;
     EXPECT_TRUE(NumericText(mask, intl).merge(number, display)) << number;
     return display;
@@ -46,7 +46,7 @@ QString merged(const QString &maskText, std::string_view number, const TOvcIntlS
 std::optional<long double> parsed(
         const QString &maskText, const QString &display, const TOvcIntlSup &intl = {})
 {
-    const PictureMask mask(maskText);
+    const MaskLayout mask(maskText);
     return NumericText(mask, intl).parse(display);
 }
 
@@ -67,7 +67,7 @@ TEST_P(Format, LaysTheValueOverTheMask)
     const FormatRow &row = GetParam();
     const QString display = formatted(QString::fromUtf16(row.mask), row.value);
     EXPECT_EQ(display, QString::fromUtf16(row.display));
-    EXPECT_EQ(display.size(), PictureMask(QString::fromUtf16(row.mask)).displayLength());
+    EXPECT_EQ(display.size(), MaskLayout(QString::fromUtf16(row.mask)).displayLength());
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, Format,
@@ -152,7 +152,7 @@ TEST(NumericText, MergeKeepsExtraDecimalsOutAndPadsMissingOnes)
 
 TEST(NumericText, MergeReportsWhatDoesNotFit)
 {
-    const PictureMask mask(moneyMask);
+    const MaskLayout mask(moneyMask);
     QString display;
     const TOvcIntlSup intl;
     const NumericText text(mask, intl);
@@ -229,7 +229,7 @@ TEST(NumericText, HexOctalAndBinaryMasksPadWithZeros)
 // A mask without a point shows free decimals with their own point.
 TEST(NumericText, FreeDecimalsDropTrailingZerosOnly)
 {
-    const PictureMask mask(u"##########"_s, 3);
+    const MaskLayout mask(u"##########"_s, 3);
     QString display;
     const TOvcIntlSup intl;
     const NumericText text(mask, intl);
@@ -242,7 +242,7 @@ TEST(NumericText, FreeDecimalsDropTrailingZerosOnly)
 
 TEST(NumericText, StripPictureGivesTheEntryCharacters)
 {
-    const PictureMask mask(moneyMask);
+    const MaskLayout mask(moneyMask);
     const TOvcIntlSup intl;
     const NumericText text(mask, intl);
     EXPECT_EQ(text.stripPicture(u"     -1,234.50"_s), u"     -1234.50"_s);

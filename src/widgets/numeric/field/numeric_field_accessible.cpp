@@ -70,7 +70,7 @@ void NumericFieldAccessible::addSelection(int, int)
 
 void NumericFieldAccessible::removeSelection(int)
 {
-    field()->field().command(ccMouseDown);
+    field()->field().ProcessCommand(ccMouseDown);
 }
 
 void NumericFieldAccessible::setSelection(int, int startOffset, int endOffset)

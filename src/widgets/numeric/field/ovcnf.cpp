@@ -155,19 +155,19 @@ void TOvcNumericField::keyPressEvent(QKeyEvent *event)
 void TOvcNumericField::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && hasFocus())
-        FField.command(ccMouseDown);
+        FField.ProcessCommand(ccMouseDown);
 }
 
 void TOvcNumericField::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        FField.command(ccDoubleClick);
+        FField.ProcessCommand(ccDoubleClick);
 }
 
 void TOvcNumericField::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() & Qt::LeftButton)
-        FField.command(ccMouseDrag);
+        FField.ProcessCommand(ccMouseDrag);
 }
 
 void TOvcNumericField::mouseReleaseEvent(QMouseEvent *event)
@@ -216,16 +216,16 @@ void TOvcNumericField::runContextAction(ContextAction action)
 {
     switch (action) {
     case ContextAction::Restore:
-        FField.command(ccRestore);
+        FField.ProcessCommand(ccRestore);
         break;
     case ContextAction::Cut:
-        FField.command(ccCut);
+        FField.ProcessCommand(ccCut);
         break;
     case ContextAction::Copy:
-        FField.command(ccCopy);
+        FField.ProcessCommand(ccCopy);
         break;
     case ContextAction::Paste:
-        FField.command(ccPaste);
+        FField.ProcessCommand(ccPaste);
         break;
     case ContextAction::Delete:
         FField.deleteSelection();
@@ -405,7 +405,7 @@ void TOvcNumericField::showField()
         showFieldHook(*this);
 }
 
-void TOvcNumericField::repaint()
+void TOvcNumericField::refresh()
 {
     update();
     announceText();

@@ -121,7 +121,7 @@ private:
     bool canFocus() const override;
     void takeFocus() override;
     void showField() override;
-    void repaint() override;
+    void refresh() override;
     void beep() override;
     void showErrorBox(const QString &message) override;
     void advanceFocus(bool forward) override;

@@ -17,17 +17,17 @@ enum class PositionClass : std::uint8_t {
 
 /// A numeric field's picture mask, analysed once per mask: one class per display position and
 /// the capacities that formatting, parsing and entry rely on.
-class PictureMask
+class MaskLayout
 {
 public:
     static constexpr int MaxLength = 255;
 
     /// An empty mask: no positions, every capacity 0.
-    PictureMask() = default;
+    MaskLayout() = default;
 
     /// Throws EInvalidPictureMask for a mask longer than MaxLength characters.
     /// freeDecimals is the decimals count of a mask without '.'.
-    explicit PictureMask(const QString &mask, int freeDecimals = 0);
+    explicit MaskLayout(const QString &mask, int freeDecimals = 0);
 
     const QString &text() const { return m_text; }
 

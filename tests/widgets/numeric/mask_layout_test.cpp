@@ -1,11 +1,11 @@
-#include "widgets/numeric/picture_mask.h"
+#include "widgets/numeric/mask_layout.h"
 
 #include <gtest/gtest.h>
 
 #include "widgets/numeric/entry_errors.h"
 
 using namespace Qt::StringLiterals;
-using lw::numeric::PictureMask;
+using lw::numeric::MaskLayout;
 using lw::numeric::PositionClass;
 
 namespace {
@@ -28,7 +28,7 @@ class MaskAnalysis : public testing::TestWithParam<MaskRow>
 TEST_P(MaskAnalysis, Capacities)
 {
     const MaskRow &row = GetParam();
-    const PictureMask mask(QString::fromUtf16(row.mask), row.freeDecimals);
+    const MaskLayout mask(QString::fromUtf16(row.mask), row.freeDecimals);
     EXPECT_EQ(mask.displayLength(), row.displayLength);
     EXPECT_EQ(mask.MaskDecimals(), row.maskDecimals);
     EXPECT_EQ(mask.EntryCapacity(), row.entryCapacity);
@@ -57,9 +57,9 @@ INSTANTIATE_TEST_SUITE_P(Masks, MaskAnalysis,
 
 } // namespace
 
-TEST(PictureMask, ClassifiesPositions)
+TEST(MaskLayout, ClassifiesPositions)
 {
-    const PictureMask mask(u"$#,#.9c"_s);
+    const MaskLayout mask(u"$#,#.9c"_s);
     EXPECT_EQ(mask.positionClass(0), PositionClass::Separator);
     EXPECT_EQ(mask.positionClass(1), PositionClass::Input);
     EXPECT_EQ(mask.positionClass(2), PositionClass::Separator);
@@ -72,9 +72,9 @@ TEST(PictureMask, ClassifiesPositions)
     EXPECT_TRUE(mask.hasThousands());
 }
 
-TEST(PictureMask, PositionsSkipParenthesesAndSignMarks)
+TEST(MaskLayout, PositionsSkipParenthesesAndSignMarks)
 {
-    const PictureMask mask(u"p##g.#"_s);
+    const MaskLayout mask(u"p##g.#"_s);
     EXPECT_EQ(mask.displayLength(), 4);
     EXPECT_EQ(mask.decimalPosition(), 2);
     EXPECT_EQ(mask.pictureChar(3), u'#');
@@ -82,8 +82,8 @@ TEST(PictureMask, PositionsSkipParenthesesAndSignMarks)
     EXPECT_TRUE(mask.hasSignPosition());
 }
 
-TEST(PictureMask, LongerThan255CharactersIsRefused)
+TEST(MaskLayout, LongerThan255CharactersIsRefused)
 {
-    EXPECT_NO_THROW(PictureMask(QString(255, u'#')));
-    EXPECT_THROW(PictureMask(QString(256, u'#')), lw::numeric::EInvalidPictureMask);
+    EXPECT_NO_THROW(MaskLayout(QString(255, u'#')));
+    EXPECT_THROW(MaskLayout(QString(256, u'#')), lw::numeric::EInvalidPictureMask);
 }

@@ -1,4 +1,4 @@
-#include "widgets/numeric/picture_mask.h"
+#include "widgets/numeric/mask_layout.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 
 namespace lw::numeric {
 
-bool PictureMask::isInputChar(QChar c)
+bool MaskLayout::isInputChar(QChar c)
 {
     static constexpr char16_t inputChars[] = u"!#123456789ABDEHKLMNOSXYabdhilmnstxy";
     return c.unicode() != 0
@@ -14,7 +14,7 @@ bool PictureMask::isInputChar(QChar c)
             != nullptr;
 }
 
-PictureMask::PictureMask(const QString &mask, int freeDecimals)
+MaskLayout::MaskLayout(const QString &mask, int freeDecimals)
     : m_text(mask)
     , m_freeDecimals(std::max(freeDecimals, 0))
 {
@@ -24,7 +24,7 @@ PictureMask::PictureMask(const QString &mask, int freeDecimals)
     analyse();
 }
 
-void PictureMask::classify()
+void MaskLayout::classify()
 {
     m_picture.reserve(m_text.size());
     for (const QChar c : std::as_const(m_text)) {
@@ -54,7 +54,7 @@ void PictureMask::classify()
     }
 }
 
-void PictureMask::analyse()
+void MaskLayout::analyse()
 {
     const int length = displayLength();
     if (m_decimalPosition >= 0) {
