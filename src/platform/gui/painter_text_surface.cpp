@@ -176,7 +176,8 @@ void PainterTextSurface::drawText(QStringView text, const Rect &box, TextFormat 
     const int height = m_metrics.height();
     const int top = (format & TextBottom) ? box.bottom - height : box.top;
     m_painter->save();
-    m_painter->setClipRect(toQRect(box));
+    // Callers clip too: narrow their clip, never widen it.
+    m_painter->setClipRect(toQRect(box), Qt::IntersectClip);
     if (m_fill != colourNone)
         m_painter->fillRect(QRect(box.left, top, placed.width, height), qColour(m_fill));
     if (m_spec.colour != colourNone) {

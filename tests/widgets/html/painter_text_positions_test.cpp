@@ -1,6 +1,7 @@
 // Where the real surface puts each piece of text and each prefix underline, checked against
-// measuring every prefix from the start of the text.
+// measuring every prefix from the start of the text; and that it keeps inside the caller's clip.
 #include <QFontMetrics>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -230,6 +231,63 @@ INSTANTIATE_TEST_SUITE_P(PainterTextSurface, PiecePositions,
             const FontSpec &font = std::get<1>(param.param);
             return std::string(std::get<0>(param.param).name) + "_" + std::to_string(font.pointSize)
                     + (font.bold ? "pt_bold_italic" : "pt");
+        });
+
+// Pixels in the image outside `keep` that differ from `background`.
+int inkOutside(const QImage &image, const QRect &keep, QRgb background)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += !keep.contains(x, y) && image.pixel(x, y) != background;
+    return ink;
+}
+
+struct ClipCase
+{
+    const char *name;
+    QRect callerClip; // null: the caller does not clip
+    Rect box;
+};
+
+class DrawingClip : public ::testing::TestWithParam<ClipCase>
+{
+};
+
+TEST_P(DrawingClip, StaysInsideTheBoxAndTheCallersClip)
+{
+    const ClipCase &row = GetParam();
+    QImage image(200, 40, QImage::Format_RGB32);
+    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+    image.fill(white);
+    QPainter painter(&image);
+    if (!row.callerClip.isNull())
+        painter.setClipRect(row.callerClip);
+    PainterTextSurface surface(&painter, liberation(12, true));
+    surface.setFillColour(0x0000FFFF);
+    surface.drawText(
+            u"W&ide text drawn across the whole image", row.box, lw::platform::TextSingleLine);
+    EXPECT_EQ(painter.hasClipping(), !row.callerClip.isNull());
+    if (painter.hasClipping()) {
+        EXPECT_EQ(painter.clipRegion(), QRegion(row.callerClip)) << "the caller's clip is back";
+    }
+    painter.end();
+    QRect keep(row.box.left, row.box.top, row.box.width(), row.box.height());
+    if (!row.callerClip.isNull())
+        keep &= row.callerClip;
+    EXPECT_EQ(inkOutside(image, keep, white), 0);
+    EXPECT_GT(inkOutside(image, QRect(), white), 500) << "the text and its fill are drawn";
+}
+
+const ClipCase clipCases[] = {
+    { "CallerClipInsideTheBox", QRect(20, 5, 60, 30), { 0, 0, 200, 40 } },
+    { "CallerClipAcrossTheBoxEdge", QRect(0, 0, 90, 20), { 30, 2, 150, 38 } },
+    { "BoxAloneWithoutACallerClip", QRect(), { 30, 2, 120, 38 } },
+};
+
+INSTANTIATE_TEST_SUITE_P(
+        PainterTextSurface, DrawingClip, ::testing::ValuesIn(clipCases), [](const auto &param) {
+            return std::string(param.param.name);
         });
 
 } // namespace
