@@ -1,3 +1,8 @@
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/gui/painter_text_surface.h"
 #include "widgets/html/draw_markup.h"
 #include "widgets/html/fake_text_surface.h"
 #include "widgets/html/program_texts.h"
@@ -7,6 +12,7 @@
 using lw::html::DrawMarkup;
 using lw::html::MarkupOptions;
 using lw::html::MarkupResult;
+using lw::platform::PainterTextSurface;
 using lw::platform::Rect;
 using lw::test::FakeTextSurface;
 
@@ -71,4 +77,48 @@ BENCHMARK(layOutLongText)
         ->Arg(1 << 20)
         ->Unit(benchmark::kMicrosecond);
 
+// One long run painted on the real surface: every tab and every underlined character of
+// the run must not cost a measurement from the start of the run.
+void paintLongRun(benchmark::State &state, const QString &unit)
+{
+    const QString markup = unit.repeated(state.range(0));
+    QImage image(640, 100, QImage::Format_RGB32);
+    QPainter painter(&image);
+    lw::platform::FontSpec font;
+    font.name = QStringLiteral("Liberation Sans");
+    font.pointSize = 9;
+    PainterTextSurface surface(&painter, font);
+    MarkupResult result;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawMarkup(surface, markup, { 0, 0, 640, 100 }, {}, result));
+}
+
+BENCHMARK_CAPTURE(paintLongRun, tabs, QStringLiteral("\tx"))
+        ->Arg(40)
+        ->Arg(400)
+        ->Arg(4000)
+        ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(paintLongRun, underlines, QStringLiteral("&a"))
+        ->Arg(40)
+        ->Arg(400)
+        ->Arg(4000)
+        ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(paintLongRun, plain, QStringLiteral("ab"))
+        ->Arg(40)
+        ->Arg(400)
+        ->Arg(4000)
+        ->Unit(benchmark::kMillisecond);
+
 } // namespace
+
+// Real fonts need a QGuiApplication; the offscreen platform unless the caller chose one.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygon>
 
@@ -29,6 +30,56 @@ QPolygon toQPolygon(std::span<const Point> points)
         polygon.append(QPoint(p.x, p.y));
     return polygon;
 }
+
+// The font engine shapes code-page text in items of this many characters and kerns nothing
+// across them; a measured prefix is cut at the same places.
+constexpr qsizetype shapingItemLength = 4096;
+
+// Widths of ever longer prefixes of a text, each equal to measuring that prefix on its own, in
+// one pass: a step measures only the new characters, led by the one before them so that the
+// kerning between the two counts. Sums stay in the font engine's 1/64 pixels and are rounded
+// once, as a whole measurement rounds.
+class PrefixWidths
+{
+public:
+    /// Unexpanded tabs (whose width depends on where they start) and characters outside the
+    /// code page (which cut items elsewhere) are measured from the start of the text.
+    PrefixWidths(const QFontMetricsF &metrics, QStringView text, bool codePage)
+        : m_metrics(&metrics)
+        , m_text(text)
+        , m_whole(!codePage || text.contains(u'\t'))
+    { }
+
+    /// `index` never decreases from one call to the next.
+    int widthTo(qsizetype index)
+    {
+        if (m_whole) {
+            m_units = units(m_text.left(index));
+            m_index = index;
+        }
+        while (m_index < index) {
+            const qsizetype item = m_index / shapingItemLength;
+            const qsizetype next = std::min(index, (item + 1) * shapingItemLength);
+            const qsizetype from = m_index % shapingItemLength == 0 ? m_index : m_index - 1;
+            m_units +=
+                    units(m_text.mid(from, next - from)) - units(m_text.mid(from, m_index - from));
+            m_index = next;
+        }
+        return static_cast<int>((m_units + 32) >> 6);
+    }
+
+private:
+    qint64 units(QStringView text) const
+    {
+        return text.isEmpty() ? 0 : qRound64(m_metrics->horizontalAdvance(text.toString()) * 64);
+    }
+
+    const QFontMetricsF *m_metrics;
+    QStringView m_text;
+    bool m_whole;
+    qsizetype m_index = 0;
+    qint64 m_units = 0;
+};
 
 } // namespace
 
@@ -79,36 +130,36 @@ PainterTextSurface::Shaped PainterTextSurface::shape(QStringView text, TextForma
         shaped.underlined = std::move(prefixed.underlined);
     }
     shaped.expandTabs = (format & TextExpandTabs) != 0;
+    shaped.codePage = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() <= 0xFF;
+    });
     return shaped;
 }
 
-// x offset of character `index`; tab stops every eight average character widths.
-int PainterTextSurface::advanceTo(const Shaped &shaped, qsizetype index) const
+// Lays the pieces out in one pass; tab stops every eight average character widths.
+PainterTextSurface::Placed PainterTextSurface::place(const Shaped &shaped) const
 {
+    Placed placed;
     const QStringView text(shaped.text);
-    if (!shaped.expandTabs)
-        return m_metrics.horizontalAdvance(text.left(index).toString());
     const int tabStop = std::max(1, 8 * m_metrics.averageCharWidth());
-    int x = 0;
     qsizetype start = 0;
-    while (start < index) {
-        qsizetype tab = text.indexOf(u'\t', start);
-        if (tab < 0 || tab >= index) {
-            x += m_metrics.horizontalAdvance(text.mid(start, index - start).toString());
-            break;
-        }
-        x += m_metrics.horizontalAdvance(text.mid(start, tab - start).toString());
-        x = (x / tabStop + 1) * tabStop;
+    for (;;) {
+        const qsizetype tab = shaped.expandTabs ? text.indexOf(u'\t', start) : -1;
+        const qsizetype end = tab < 0 ? text.size() : tab;
+        placed.pieces.push_back({ start, end, placed.width });
+        placed.width += m_metrics.horizontalAdvance(text.mid(start, end - start).toString());
+        if (tab < 0)
+            return placed;
+        placed.width = (placed.width / tabStop + 1) * tabStop;
         start = tab + 1;
     }
-    return x;
 }
 
 TextSize PainterTextSurface::measureText(QStringView text, TextFormat format)
 {
     const Shaped shaped = shape(text, format);
     const int leading = (format & TextExternalLeading) ? std::max(0, m_metrics.leading()) : 0;
-    return { advanceTo(shaped, shaped.text.size()), m_metrics.height() + leading };
+    return { place(shaped).width, m_metrics.height() + leading };
 }
 
 void PainterTextSurface::drawText(QStringView text, const Rect &box, TextFormat format)
@@ -116,42 +167,56 @@ void PainterTextSurface::drawText(QStringView text, const Rect &box, TextFormat 
     if (!m_painter || box.right <= box.left || box.bottom <= box.top)
         return;
     Shaped shaped = shape(text, format);
-    int width = advanceTo(shaped, shaped.text.size());
-    if ((format & TextEndEllipsis) && width > box.width()) {
+    Placed placed = place(shaped);
+    if ((format & TextEndEllipsis) && placed.width > box.width()) {
         shaped.text = m_metrics.elidedText(shaped.text, Qt::ElideRight, box.width());
         shaped.expandTabs = false;
-        width = m_metrics.horizontalAdvance(shaped.text);
+        placed = place(shaped);
     }
     const int height = m_metrics.height();
     const int top = (format & TextBottom) ? box.bottom - height : box.top;
     m_painter->save();
-    m_painter->setClipRect(toQRect(box));
+    // Callers clip too: narrow their clip, never widen it.
+    m_painter->setClipRect(toQRect(box), Qt::IntersectClip);
     if (m_fill != colourNone)
-        m_painter->fillRect(QRect(box.left, top, width, height), qColour(m_fill));
+        m_painter->fillRect(QRect(box.left, top, placed.width, height), qColour(m_fill));
     if (m_spec.colour != colourNone) {
         m_painter->setFont(m_font);
         m_painter->setPen(qColour(m_spec.colour));
-        const int baseline = top + m_metrics.ascent();
-        qsizetype start = 0;
-        while (start <= shaped.text.size()) {
-            qsizetype tab = shaped.expandTabs ? shaped.text.indexOf(u'\t', start) : -1;
-            const qsizetype end = tab < 0 ? shaped.text.size() : tab;
-            m_painter->drawText(QPoint(box.left + advanceTo(shaped, start), baseline),
-                    shaped.text.mid(start, end - start));
-            start = end + 1;
-        }
-        // Drawn by hand: the prefix underline is one character, not a font style.
-        for (qsizetype i : std::as_const(shaped.underlined)) {
-            if (i >= shaped.text.size())
-                continue;
-            const int x = box.left + advanceTo(shaped, i);
-            const int w = m_metrics.horizontalAdvance(shaped.text.at(i));
-            const int y = baseline + m_metrics.underlinePos();
-            m_painter->fillRect(
-                    QRect(x, y, w, std::max(1, m_metrics.lineWidth())), qColour(m_spec.colour));
-        }
+        const QPoint origin(box.left, top + m_metrics.ascent());
+        for (const Piece &piece : placed.pieces)
+            m_painter->drawText(origin + QPoint(piece.x, 0),
+                    shaped.text.mid(piece.start, piece.end - piece.start));
+        drawUnderlines(shaped, placed, origin);
     }
     m_painter->restore();
+}
+
+// Drawn by hand: the prefix underline is one character, not a font style.
+void PainterTextSurface::drawUnderlines(const Shaped &shaped, const Placed &placed, QPoint origin)
+{
+    const QFontMetricsF exact(m_font);
+    const QStringView text(shaped.text);
+    auto piece = placed.pieces.begin();
+    const auto piecePrefixes = [&] {
+        return PrefixWidths(
+                exact, text.mid(piece->start, piece->end - piece->start), shaped.codePage);
+    };
+    PrefixWidths prefix = piecePrefixes();
+    for (qsizetype i : shaped.underlined) {
+        if (i >= text.size())
+            continue;
+        if (piece->end < i) {
+            while (piece->end < i)
+                ++piece;
+            prefix = piecePrefixes();
+        }
+        const int x = origin.x() + piece->x + prefix.widthTo(i - piece->start);
+        const int w = m_metrics.horizontalAdvance(text.at(i));
+        const int y = origin.y() + m_metrics.underlinePos();
+        m_painter->fillRect(
+                QRect(x, y, w, std::max(1, m_metrics.lineWidth())), qColour(m_spec.colour));
+    }
 }
 
 TextSize PainterTextSurface::textExtent(QStringView text)

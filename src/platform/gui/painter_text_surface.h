@@ -1,8 +1,11 @@
 #pragma once
 
+#include <vector>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPalette>
+#include <QPoint>
 
 #include "platform/gui/text_surface.h"
 
@@ -43,10 +46,27 @@ private:
         QString text;
         QList<qsizetype> underlined;
         bool expandTabs = false;
+        /// Every character came from the code page (none passed through above 0xFF).
+        bool codePage = true;
+    };
+
+    /// A stretch between tabs (the whole text when tabs are not expanded) and its x offset.
+    struct Piece
+    {
+        qsizetype start = 0;
+        qsizetype end = 0;
+        int x = 0;
+    };
+
+    struct Placed
+    {
+        std::vector<Piece> pieces;
+        int width = 0;
     };
 
     Shaped shape(QStringView text, TextFormat format) const;
-    int advanceTo(const Shaped &shaped, qsizetype index) const;
+    Placed place(const Shaped &shaped) const;
+    void drawUnderlines(const Shaped &shaped, const Placed &placed, QPoint origin);
     QColor qColour(Colour colour) const;
 
     QPainter *m_painter;

@@ -61,6 +61,8 @@ private:
     TagAction applyTag(Pass pass, RenderState &st, Line &line, QStringView tag);
     TagAction applyFormattingTag(Pass pass, RenderState &st, Line &line, TagKind kind);
     void anchorStart(Pass pass, RenderState &st, Line &line, const TagText &tag);
+    void linkStyle(RenderState &st) const;
+    static void endHoverFill(RenderState &st);
     void anchorEnd(Pass pass, RenderState &st, const Line &line);
     void fontTag(Pass pass, RenderState &st, const TagText &tag);
     void fontEnd(Pass pass, RenderState &st);

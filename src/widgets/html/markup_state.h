@@ -36,6 +36,9 @@ struct RenderState
     Colour paragraphSavedFill = colourNone;
     Colour paragraphColour = colourNone;
     Colour paragraphColourTo = colourNone;
+    // Behind the hovered link, and what its end gives back.
+    bool hoverFill = false;
+    Colour hoverSavedFill = colourNone;
     bool highlight = false;
     Colour highlightSavedFill = colourNone;
     Colour highlightSavedText = colourNone;

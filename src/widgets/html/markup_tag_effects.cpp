@@ -154,14 +154,35 @@ void MarkupLayout::anchorStart(Pass pass, RenderState &st, Line &line, const Tag
         return;
     m_linkStartX = line.x;
     m_linkHit = false;
-    if (!m_options.hover) {
+    linkStyle(st);
+}
+
+// With the hover style on, every link keeps the link colour; only the hovered one is
+// underlined, in the hover text colour over the hover background where those are given.
+void MarkupLayout::linkStyle(RenderState &st) const
+{
+    endHoverFill(st);
+    const bool hovered = m_options.hover && st.linkCount == m_options.hoverLink;
+    st.font.colour = m_options.urlColor;
+    if (!m_options.hover || hovered)
         st.font.underline = true;
-        st.font.colour = m_options.urlColor;
-    } else if (st.linkCount == m_options.hoverLink) {
-        st.font.underline = true;
-        st.font.colour = m_options.hoverFontColor != colourNone ? m_options.hoverFontColor
-                                                                : m_options.urlColor;
+    if (!hovered)
+        return;
+    if (m_options.hoverFontColor != colourNone)
+        st.font.colour = m_options.hoverFontColor;
+    if (m_options.hoverColor != colourNone) {
+        st.hoverSavedFill = st.fill;
+        st.hoverFill = true;
+        st.fill = m_options.hoverColor;
     }
+}
+
+void MarkupLayout::endHoverFill(RenderState &st)
+{
+    if (!st.hoverFill)
+        return;
+    st.fill = st.hoverSavedFill;
+    st.hoverFill = false;
 }
 
 void MarkupLayout::anchorEnd(Pass pass, RenderState &st, const Line &line)
@@ -171,6 +192,7 @@ void MarkupLayout::anchorEnd(Pass pass, RenderState &st, const Line &line)
         return;
     st.font.underline = false;
     st.font.colour = m_baseFont.colour;
+    endHoverFill(st);
     if (m_linkHit) {
         m_result.linkUnderPoint = st.linkCount;
         m_result.linkRect = { m_linkStartX, line.top, line.x, line.bottom };

@@ -1,5 +1,8 @@
 #include "widgets/html/draw_markup.h"
 
+#include <map>
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "widgets/html/fake_text_surface.h"
@@ -10,6 +13,7 @@ using lw::html::MarkupResult;
 using lw::platform::FontSpec;
 using lw::platform::Rect;
 using lw::test::FakeTextSurface;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -394,5 +398,78 @@ TEST_F(DrawMarkupTest, SecondaryTagsDrawTheirDecorations)
     EXPECT_TRUE(struck);
     EXPECT_TRUE(underlined);
 }
+
+// How a run of text looks: text colour, underline and the fill behind it.
+struct Look
+{
+    lw::platform::Colour colour;
+    bool underline;
+    lw::platform::Colour fill;
+
+    friend bool operator==(const Look &, const Look &) = default;
+
+    friend std::ostream &operator<<(std::ostream &out, const Look &look)
+    {
+        return out << std::hex << "colour " << look.colour << (look.underline ? " underlined" : "")
+                   << " fill " << look.fill;
+    }
+};
+
+constexpr lw::platform::Colour url = 0x00FF0000;
+constexpr lw::platform::Colour hoverText = 0x000000FF;
+constexpr lw::platform::Colour hoverBack = 0x0000FFFF;
+constexpr lw::platform::Colour none = lw::platform::colourNone;
+
+struct HoverCase
+{
+    const char *name;
+    bool hover;
+    int hoverLink;
+    lw::platform::Colour hoverColor;
+    lw::platform::Colour hoverFontColor;
+    Look links[3];
+};
+
+class HoverStyle : public DrawMarkupTest, public ::testing::WithParamInterface<HoverCase>
+{
+};
+
+TEST_P(HoverStyle, OnlyTheHoveredLinkIsUnderlinedInTheHoverColours)
+{
+    const HoverCase &row = GetParam();
+    MarkupOptions options;
+    options.urlColor = url;
+    options.hover = row.hover;
+    options.hoverLink = row.hoverLink;
+    options.hoverColor = row.hoverColor;
+    options.hoverFontColor = row.hoverFontColor;
+    draw(u"a <a href=\"1\">one</a> b <a href=\"2\">two</a> c <a href=\"3\">three</a> d", wide,
+            options);
+    std::map<QString, Look> looks;
+    for (const auto &t : surface.texts)
+        looks[t.text.trimmed()] = { t.font.colour, t.font.underline, t.fill };
+    const Look plain{ base.colour, false, none };
+    EXPECT_EQ(looks[u"one"_s], row.links[0]);
+    EXPECT_EQ(looks[u"two"_s], row.links[1]);
+    EXPECT_EQ(looks[u"three"_s], row.links[2]);
+    for (const QString &after : { u"b"_s, u"c"_s, u"d"_s })
+        EXPECT_EQ(looks[after], plain) << "after a link: " << after.toStdString();
+}
+
+const Look link{ url, true, none };
+const Look idle{ url, false, none };
+
+INSTANTIATE_TEST_SUITE_P(DrawMarkup, HoverStyle,
+        ::testing::Values(HoverCase{ "OffDrawsEveryLinkAlike", false, 2, hoverBack, hoverText,
+                                  { link, link, link } },
+                HoverCase{ "OnDrawsTheHoveredLinkInTheHoverColours", true, 2, hoverBack, hoverText,
+                        { idle, { hoverText, true, hoverBack }, idle } },
+                HoverCase{ "OnWithoutHoverColoursKeepsTheLinkColour", true, 3, none, none,
+                        { idle, idle, link } },
+                HoverCase{ "OnWithNoLinkHoveredUnderlinesNone", true, -1, hoverBack, hoverText,
+                        { idle, idle, idle } }),
+        [](const auto &param) {
+            return std::string(param.param.name);
+        });
 
 } // namespace
