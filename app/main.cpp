@@ -3,7 +3,6 @@
 #include <clocale>
 #include <memory>
 
-#include <QAccessible>
 #include <QApplication>
 
 #include "core/app_texts.h"
@@ -14,14 +13,12 @@
 #include "platform/widgets/qt_clipboard.h"
 #include "platform/widgets/qt_desktop_shell.h"
 #include "platform/widgets/qt_user_feedback.h"
-#include "widgets/numeric/field/numeric_field_accessible.h"
 
 int main(int argc, char **argv)
 {
     // Numbers and currency follow the user's locale settings.
     std::setlocale(LC_ALL, "");
     QApplication app(argc, argv);
-    QAccessible::installFactory(&lw::numeric::NumericFieldAccessible::factory);
 
     // Every window's title is exactly its own: no application name is appended to any.
     lw::platform::QtUserFeedback feedback(lw::core::applicationTitle());

@@ -38,7 +38,7 @@ struct Window
     lw::platform::AbsentWindowChrome chrome;
     lw::test::RecordingApplicationHooks application;
     lw::test::RecordingFileStore files;
-    lw::test::CountingLocaleSource locale;
+    lw::test::CLocaleSource locale;
     lw::test::FixedFolders folders;
     lw::shell::TfrmMain window{ lw::shell::ShellServices{
             feedback, clipboard, desktop, chrome, application, files, locale, folders } };
@@ -62,6 +62,10 @@ void BM_FieldExitInTheWindow(benchmark::State &state)
     Window w;
     lw::numeric::TOvcNumericField &price = *w.window.edtSalesPrice;
     lw::numeric::TOvcNumericField &down = *w.window.edtDownPayment;
+    int passes = 0;
+    QObject::connect(&w.window, &lw::shell::TfrmMain::calculationStarted, [&passes] {
+        ++passes;
+    });
     std::vector<double> times;
     double value = 100000;
     for (auto _ : state) {
@@ -76,7 +80,7 @@ void BM_FieldExitInTheWindow(benchmark::State &state)
         state.SetIterationTime(took / 1e6);
         times.push_back(took);
     }
-    if (w.locale.reads == 0 || w.window.edtMonthlyPI->FloatValue() == 0)
+    if (passes == 0 || w.window.edtMonthlyPI->FloatValue() == 0)
         state.SkipWithError("no calculation pass ran");
     state.counters["median_us"] = percentile(times, 0.5);
     state.counters["p90_us"] = percentile(times, 0.9);

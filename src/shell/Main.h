@@ -124,6 +124,9 @@ Q_SIGNALS:
     /// A command asks to open the maker's web site, on behalf of the control that gives it.
     void goOnlineRequested(QObject *sender);
 
+    /// A calculation pass begins; it may still end in a math error.
+    void calculationStarted();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;

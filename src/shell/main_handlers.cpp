@@ -57,6 +57,7 @@ void TfrmMain::connectStatusBar()
 
 void TfrmMain::Calculate()
 {
+    Q_EMIT calculationStarted();
     core::Calculate(FValues, controls(), FServices.locale.current());
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,9 +74,9 @@ protected:
     template <typename Action>
     int passesDuring(Action &&action)
     {
-        const int before = locale.reads;
+        const QSignalSpy passes(window.get(), &shell::TfrmMain::calculationStarted);
         action();
-        return locale.reads - before;
+        return static_cast<int>(passes.count());
     }
 
     /// Closes the window as its close box does; true when it closed.
@@ -91,7 +92,7 @@ protected:
     platform::AbsentWindowChrome noChrome;
     RecordingApplicationHooks application;
     RecordingFileStore files;
-    CountingLocaleSource locale;
+    CLocaleSource locale;
     FixedFolders folders;
     platform::WindowChrome *chrome = &noChrome; // tests may hand in one with frame services
     std::unique_ptr<shell::TfrmMain> window;

@@ -56,6 +56,7 @@ int FakeTextSurface::shownWidth(QStringView shown, TextFormat format) const
 
 TextSize FakeTextSurface::measureText(QStringView text, TextFormat format)
 {
+    measuredCharacters += text.size();
     const int h = height(m_font) + ((format & platform::TextExternalLeading) ? leading(m_font) : 0);
     if (format & platform::TextNoPrefix)
         return { shownWidth(text, format), h };
@@ -85,6 +86,7 @@ void FakeTextSurface::drawText(QStringView text, const Rect &box, TextFormat for
 
 TextSize FakeTextSurface::textExtent(QStringView text)
 {
+    measuredCharacters += text.size();
     return { static_cast<int>(text.size()) * advance(m_font), height(m_font) };
 }
 

@@ -76,6 +76,9 @@ public:
     std::vector<DrawnLine> polygons;
     std::vector<Fill> fills;
 
+    /// Characters handed to measureText and textExtent: the renderer's work, as a count.
+    qint64 measuredCharacters = 0;
+
     void clear();
 
 private:

@@ -7,10 +7,12 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "platform/gui/accessible_factory.h"
 #include "platform/gui/palette_colour.h"
 #include "platform/virtual_key.h"
 #include "widgets/numeric/entry_context_menu.h"
 #include "widgets/numeric/field/field_geometry.h"
+#include "widgets/numeric/field/numeric_field_accessible.h"
 #include "widgets/numeric/ovcbase.h"
 #include "widgets/numeric/ovccmd.h"
 
@@ -41,6 +43,7 @@ TOvcNumericField::TOvcNumericField(const EntryServices &services, QWidget *paren
     , FClipboard(services.clipboard)
     , FField(services.intl, *this)
 {
+    lw::platform::installAccessibleFactoryOnce<&NumericFieldAccessible::factory>();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setCursor(Qt::IBeamCursor);
