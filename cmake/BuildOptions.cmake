@@ -4,7 +4,13 @@ target_compile_features(lw_build_options INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
 target_compile_options(lw_build_options INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
-    -Wold-style-cast -Wcast-qual -Werror)
+    -Wold-style-cast -Wcast-qual)
+
+# On in every preset; packagers building with another compiler may turn it off.
+option(LW_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
+if(LW_WARNINGS_AS_ERRORS)
+    target_compile_options(lw_build_options INTERFACE -Werror)
+endif()
 target_compile_definitions(lw_build_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_KEYWORDS QT_USE_QSTRINGBUILDER)
 target_include_directories(lw_build_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
