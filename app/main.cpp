@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 
+#include "console_start.h"
 #include "core/app_texts.h"
 #include "platform/disk_file_store.h"
 #include "platform/posix_locale_source.h"
@@ -20,7 +21,12 @@ int main(int argc, char **argv)
 {
     // Numbers and currency follow the user's locale settings.
     std::setlocale(LC_ALL, "");
+    lw::app::nameApplication();
+    if (const auto status = lw::app::answerOnConsole(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    if (const auto status = lw::app::answerLeftoverArguments())
+        return *status;
     QApplication::setApplicationDisplayName(lw::core::applicationTitle());
     QAccessible::installFactory(&lw::numeric::NumericFieldAccessible::factory);
 
