@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "console_start.h"
 #include "core/app_texts.h"
 #include "platform/disk_file_store.h"
 #include "platform/posix_locale_source.h"
@@ -18,7 +19,12 @@ int main(int argc, char **argv)
 {
     // Numbers and currency follow the user's locale settings.
     std::setlocale(LC_ALL, "");
+    lw::app::nameApplication();
+    if (const auto status = lw::app::answerOnConsole(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    if (const auto status = lw::app::answerLeftoverArguments())
+        return *status;
 
     // Every window's title is exactly its own: no application name is appended to any.
     lw::platform::QtUserFeedback feedback(lw::core::applicationTitle());

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything the build, the program, the tests and the benchmarks need on Debian 12
-# (run as root); xdg-utils is how the program opens its help pages in the browser.
+# (run as root); xdg-utils is how the program opens its help pages in the browser, and the
+# install test checks the desktop entry and metainfo with the desktop's own validators.
+# Packages named as arguments are installed too: the scripts that need more ask for it here.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,8 @@ packages=(
     locales
     clang-format
     xdg-utils
+    desktop-file-utils appstream
+    "$@"
 )
 
 missing=()

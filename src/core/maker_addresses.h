@@ -9,4 +9,8 @@ namespace lw::core::maker {
 inline constexpr QStringView SiteDomain = u"www.brannock.example";
 inline constexpr QStringView SupportMail = u"support@brannock.example";
 
+// The application's id: the maker's domain reversed, then the program. It names the desktop
+// entry, the icon and the metainfo, and window managers match the running window by it.
+inline constexpr QStringView ApplicationId = u"example.brannock.Loanwright";
+
 } // namespace lw::core::maker

@@ -2,6 +2,8 @@
 
 #include <QPixmap>
 
+#include "core/maker_addresses.h"
+
 // Resources compiled into a static library must be registered by name, at global scope.
 static void registerGlyphs()
 {
@@ -41,7 +43,12 @@ QIcon glyphIcon(const QString &name)
 
 QIcon applicationIcon()
 {
-    return QIcon(loadResource(QStringLiteral(":/icons/loanwright.xpm")));
+    // The installed theme icon first, so the window shows what the menu entry shows; the
+    // same renderings are compiled in for a program started from its build folder.
+    QIcon bundled;
+    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        bundled.addPixmap(loadResource(u":/icons/loanwright-" + QString::number(size) + u".png"));
+    return QIcon::fromTheme(core::maker::ApplicationId.toString(), bundled);
 }
 
 } // namespace lw::shell

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Renders the program icon's PNG sizes from its SVG into resources/icon/; run after editing
+# the SVG and commit the result (the build installs the committed files).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh librsvg2-bin
+
+for size in 16 22 24 32 48 64 128 256; do
+    rsvg-convert --width "$size" --height "$size" resources/icon/loanwright.svg \
+        --output "resources/icon/loanwright-$size.png"
+done
