@@ -4,26 +4,13 @@
 
 #include "core/maker_addresses.h"
 
-// Resources compiled into a static library must be registered by name, at global scope.
-static void registerGlyphs()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace lw::shell {
 
 namespace {
 
-QPixmap loadResource(const QString &path)
-{
-    static const bool registered = (registerGlyphs(), true);
-    Q_UNUSED(registered);
-    return QPixmap(path);
-}
-
 QPixmap loadGlyph(const QString &name)
 {
-    return loadResource(u":/glyphs/" + name + u".xpm");
+    return QPixmap(u":/glyphs/" + name + u".xpm");
 }
 
 } // namespace
@@ -47,7 +34,7 @@ QIcon applicationIcon()
     // same renderings are compiled in for a program started from its build folder.
     QIcon bundled;
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
-        bundled.addPixmap(loadResource(u":/icons/loanwright-" + QString::number(size) + u".png"));
+        bundled.addPixmap(QPixmap(u":/icons/loanwright-" + QString::number(size) + u".png"));
     return QIcon::fromTheme(core::maker::ApplicationId.toString(), bundled);
 }
 
