@@ -12,7 +12,7 @@ packages=(
     libboost-dev
     fonts-liberation
     locales
-    clang-format
+    clang-format clang-tidy
     xdg-utils
     desktop-file-utils appstream
     "$@"

@@ -105,18 +105,19 @@ TabBox grownTabBox(const TabBox &box)
 
 QPolygon tabPolygon(const TabBox &b)
 {
-    return QPolygon({ { b.left, b.bottom }, { b.left, b.top + 2 }, { b.left + 2, b.top },
-            { b.right - 4, b.top }, { b.right - 2, b.top + 2 }, { b.right - 2, b.bottom } });
+    return QPolygon(QList<QPoint>{ { b.left, b.bottom }, { b.left, b.top + 2 },
+            { b.left + 2, b.top }, { b.right - 4, b.top }, { b.right - 2, b.top + 2 },
+            { b.right - 2, b.bottom } });
 }
 
 TabEdgeLines tabEdgeLines(const TabBox &b)
 {
     TabEdgeLines lines;
-    lines.highlight = QPolygon({ { b.left, b.bottom - 1 }, { b.left, b.top + 2 },
+    lines.highlight = QPolygon(QList<QPoint>{ { b.left, b.bottom - 1 }, { b.left, b.top + 2 },
             { b.left + 2, b.top }, { b.right - 2, b.top } });
-    lines.black = QPolygon(
-            { { b.right - 2, b.top + 1 }, { b.right - 1, b.top + 2 }, { b.right - 1, b.bottom } });
-    lines.shadow = QPolygon({ { b.right - 2, b.top + 2 }, { b.right - 2, b.bottom } });
+    lines.black = QPolygon(QList<QPoint>{
+            { b.right - 2, b.top + 1 }, { b.right - 1, b.top + 2 }, { b.right - 1, b.bottom } });
+    lines.shadow = QPolygon(QList<QPoint>{ { b.right - 2, b.top + 2 }, { b.right - 2, b.bottom } });
     return lines;
 }
 
@@ -128,14 +129,14 @@ PageFrameLines pageFrameLines(const TabBox *activeGrownBox, QSize notebook, int 
     PageFrameLines frame;
     // Without an active tab the top line runs unbroken from the right end.
     const int openLeft = activeGrownBox ? activeGrownBox->left : w - 2;
-    frame.highlightLeft = QPolygon({ { openLeft, y }, { 0, y }, { 0, h - 1 } });
+    frame.highlightLeft = QPolygon(QList<QPoint>{ { openLeft, y }, { 0, y }, { 0, h - 1 } });
     if (activeGrownBox) {
         const int openRight = activeGrownBox->right - 1;
-        frame.opening = QPolygon({ { openLeft + 1, y }, { openRight, y } });
-        frame.highlightRight = QPolygon({ { openRight, y }, { w - 2, y } });
+        frame.opening = QPolygon(QList<QPoint>{ { openLeft + 1, y }, { openRight, y } });
+        frame.highlightRight = QPolygon(QList<QPoint>{ { openRight, y }, { w - 2, y } });
     }
-    frame.black = QPolygon({ { 0, h - 1 }, { w - 1, h - 1 }, { w - 1, y - 1 } });
-    frame.shadow = QPolygon({ { 1, h - 2 }, { w - 2, h - 2 }, { w - 2, y - 1 } });
+    frame.black = QPolygon(QList<QPoint>{ { 0, h - 1 }, { w - 1, h - 1 }, { w - 1, y - 1 } });
+    frame.shadow = QPolygon(QList<QPoint>{ { 1, h - 2 }, { w - 2, h - 2 }, { w - 2, y - 1 } });
     return frame;
 }
 
