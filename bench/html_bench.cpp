@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -110,15 +109,3 @@ BENCHMARK_CAPTURE(paintLongRun, plain, QStringLiteral("ab"))
         ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Real fonts need a QGuiApplication; the offscreen platform unless the caller chose one.
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -89,14 +89,3 @@ void BM_FieldExitInTheWindow(benchmark::State &state)
 BENCHMARK(BM_FieldExitInTheWindow)->UseManualTime()->Iterations(2000);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
