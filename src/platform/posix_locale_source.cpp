@@ -66,7 +66,7 @@ int negativeCurrencyFormatFrom(const std::lconv &c, int def)
     };
     const int before = c.n_cs_precedes != 0 ? 1 : 0;
     const int blank = c.n_sep_by_space != 0 ? 1 : 0;
-    return table[before][blank][static_cast<int>(c.n_sign_posn)];
+    return table[before][blank][static_cast<unsigned char>(c.n_sign_posn)];
 }
 
 } // namespace
