@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix_locale_source.h"
+#include "support/row_printers.h"
 
 using lw::core::money;
 using lw::platform::LocaleInfo;
@@ -19,6 +20,8 @@ struct LocaleRow
     double value;
     const char16_t *expected;
 };
+
+LW_PRINT_ROW_NAME(LocaleRow)
 
 class MoneyInLocale : public testing::TestWithParam<LocaleRow>
 {

@@ -10,6 +10,7 @@
 #include "platform/disk_file_store.h"
 #include "support/core_doubles.h"
 #include "support/recording_file_store.h"
+#include "support/row_printers.h"
 
 using namespace lw::core;
 using namespace lw::test;
@@ -180,10 +181,7 @@ struct BadFile
     double salesPrice; // what loading it gives
 };
 
-void PrintTo(const BadFile &c, std::ostream *os)
-{
-    *os << c.name;
-}
+LW_PRINT_ROW_NAME(BadFile)
 
 std::string badFileName(const testing::TestParamInfo<BadFile> &row)
 {

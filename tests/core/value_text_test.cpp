@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
+
 using namespace lw::core;
 using lw::platform::LocaleInfo;
 using namespace Qt::StringLiterals;
@@ -59,10 +61,7 @@ struct FloatCase
     std::optional<double> expected;
 };
 
-void PrintTo(const FloatCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
+LW_PRINT_ROW_NAME(FloatCase)
 
 std::string floatCaseName(const testing::TestParamInfo<FloatCase> &row)
 {

@@ -97,11 +97,21 @@ TEST_F(DiskStore, MakePathCreatesParentsAndFailsWhenAFileIsInTheWay)
     EXPECT_FALSE(store.makePath(path(u"f/g"_s)));
 }
 
-std::string stepName(const testing::TestParamInfo<Step> &row)
+namespace lw::platform {
+
+// Found by argument-dependent lookup, so CTest lists each step by name.
+[[maybe_unused]] static void PrintTo(DiskFileStore::Step step, std::ostream *os)
 {
     static const char *const steps[] = { "CreateTemporary", "Write", "Flush", "Rename",
         "FlushFolder" };
-    return steps[static_cast<int>(row.param)];
+    *os << steps[static_cast<int>(step)];
+}
+
+} // namespace lw::platform
+
+std::string stepName(const testing::TestParamInfo<Step> &row)
+{
+    return testing::PrintToString(row.param);
 }
 
 class InterruptedReplace : public testing::TestWithParam<Step>

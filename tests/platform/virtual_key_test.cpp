@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
+
 using namespace lw::platform;
 
 namespace {
@@ -13,6 +15,8 @@ struct KeyRow
     Qt::KeyboardModifiers modifiers;
     VirtualKeyStroke expected;
 };
+
+LW_PRINT_ROW_NAME(KeyRow)
 
 constexpr Qt::KeyboardModifiers None = Qt::NoModifier;
 constexpr Qt::KeyboardModifiers Keypad = Qt::KeypadModifier;

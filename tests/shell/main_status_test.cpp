@@ -6,6 +6,7 @@
 #include "core/app_texts.h"
 #include "core/maker_addresses.h"
 #include "shell/main_fixture.h"
+#include "support/row_printers.h"
 
 using namespace lw::test;
 using namespace Qt::StringLiterals;
@@ -92,6 +93,8 @@ struct WebClick
     Qt::MouseButton button;
     int opened;
 };
+
+LW_PRINT_ROW_NAME(WebClick)
 
 std::string clickName(const ::testing::TestParamInfo<WebClick> &row)
 {

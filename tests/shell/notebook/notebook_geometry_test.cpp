@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/qt_printers.h"
+#include "support/row_printers.h"
 
 using namespace lw::shell;
 
@@ -53,6 +54,8 @@ struct RowsCase
     int notebookWidth;
     QList<int> rows;
 };
+
+LW_PRINT_ROW_NAME(RowsCase)
 
 class TabRows : public ::testing::TestWithParam<RowsCase>
 {
@@ -127,6 +130,8 @@ struct CaptionCase
     int tabHeight;
     int lineHeight;
 };
+
+LW_PRINT_ROW_NAME(CaptionCase)
 
 class CaptionPlace : public ::testing::TestWithParam<CaptionCase>
 {

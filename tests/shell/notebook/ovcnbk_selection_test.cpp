@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 
 #include "notebook_fixture.h"
+#include "support/row_printers.h"
 
 using lw::numeric::TOvcNumericField;
 using lw::shell::EInvalidPageIndex;
@@ -84,6 +85,8 @@ struct InvalidIndexRow
     bool extraEnabled;
     bool extraTabVisible;
 };
+
+LW_PRINT_ROW_NAME(InvalidIndexRow)
 
 class InvalidIndex : public Selection, public ::testing::WithParamInterface<InvalidIndexRow>
 {
@@ -247,6 +250,8 @@ struct KeyRow
     Qt::Key key;
     int expected;
 };
+
+LW_PRINT_ROW_NAME(KeyRow)
 
 class Keyboard : public Selection, public ::testing::WithParamInterface<KeyRow>
 {

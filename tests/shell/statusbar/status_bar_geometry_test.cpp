@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/qt_printers.h"
+#include "support/row_printers.h"
 
 using namespace lw::shell;
 
@@ -17,6 +18,8 @@ struct LayoutCase
     std::vector<PanelExtent> panels;
     std::vector<QRect> expected;
 };
+
+LW_PRINT_ROW_NAME(LayoutCase)
 
 class LayoutTest : public ::testing::TestWithParam<LayoutCase>
 {
@@ -71,6 +74,8 @@ struct OffsetCase
     QPoint expected;
 };
 
+LW_PRINT_ROW_NAME(OffsetCase)
+
 class TextOffsetTest : public ::testing::TestWithParam<OffsetCase>
 {
 };
@@ -102,6 +107,8 @@ struct HitCase
     QPoint point;
     int expected;
 };
+
+LW_PRINT_ROW_NAME(HitCase)
 
 class HitTest : public ::testing::TestWithParam<HitCase>
 {

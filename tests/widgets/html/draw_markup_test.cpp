@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
 #include "widgets/html/fake_text_surface.h"
 
 using lw::html::DrawMarkup;
@@ -429,6 +430,8 @@ struct HoverCase
     lw::platform::Colour hoverFontColor;
     Look links[3];
 };
+
+LW_PRINT_ROW_NAME(HoverCase)
 
 class HoverStyle : public DrawMarkupTest, public ::testing::WithParamInterface<HoverCase>
 {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
 #include "widgets/html/draw_markup.h"
 #include "widgets/html/fake_text_surface.h"
 #include "widgets/html/program_texts.h"
@@ -246,6 +247,8 @@ struct GrowthRow
     const char16_t *piece;
     int copies;
 };
+
+LW_PRINT_ROW_NAME(GrowthRow)
 
 class MarkupGrowth : public ::testing::TestWithParam<GrowthRow>
 {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
 #include "widgets/html/markup_colour.h"
 #include "widgets/html/markup_tags.h"
 
@@ -92,9 +93,12 @@ TEST(ParseColour, HexValuesNamesAndOddInput)
 
 struct TagCase
 {
+    const char *name;
     const char16_t *tag;
     TagKind kind;
 };
+
+LW_PRINT_ROW_NAME(TagCase)
 
 class ClassifyTag : public ::testing::TestWithParam<TagCase>
 {
@@ -107,24 +111,41 @@ TEST_P(ClassifyTag, ByTheLettersAfterTheBracket)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tags, ClassifyTag,
-        ::testing::Values(TagCase{ u"<a href=\"x\">", TagKind::Anchor },
-                TagCase{ u"<ABBR>", TagKind::Anchor }, TagCase{ u"</a>", TagKind::AnchorEnd },
-                TagCase{ u"<b>", TagKind::Bold }, TagCase{ u"<B >", TagKind::Ignored },
-                TagCase{ u"</B>", TagKind::BoldEnd }, TagCase{ u"</blink>", TagKind::BlinkEnd },
-                TagCase{ u"<br>", TagKind::Break }, TagCase{ u"<BR/>", TagKind::Break },
-                TagCase{ u"<body bgcolor=\"clRed\">", TagKind::Body },
-                TagCase{ u"<i>", TagKind::Italic }, TagCase{ u"</italic>", TagKind::ItalicEnd },
-                TagCase{ u"<ind x=\"3\">", TagKind::Indent }, TagCase{ u"<img>", TagKind::Image },
-                TagCase{ u"<p>", TagKind::Paragraph }, TagCase{ u"</p>", TagKind::ParagraphEnd },
-                TagCase{ u"<font size=2>", TagKind::Font }, TagCase{ u"</f>", TagKind::FontEnd },
-                TagCase{ u"</f", TagKind::Ignored }, TagCase{ u"<hi>", TagKind::Highlight },
-                TagCase{ u"<hr>", TagKind::Rule }, TagCase{ u"<sub>", TagKind::Subscript },
-                TagCase{ u"<SUP>", TagKind::Superscript }, TagCase{ u"</su>", TagKind::ScriptEnd },
-                TagCase{ u"<s>", TagKind::Strike }, TagCase{ u"</strike>", TagKind::StrikeEnd },
-                TagCase{ u"<shad>", TagKind::Shadow }, TagCase{ u"<u>", TagKind::Underline },
-                TagCase{ u"<ul>", TagKind::ListOpen }, TagCase{ u"</ul>", TagKind::ListClose },
-                TagCase{ u"<li>", TagKind::ListItem }, TagCase{ u"<z>", TagKind::Hidden },
-                TagCase{ u"<x>", TagKind::Ignored }, TagCase{ u"<>", TagKind::Ignored }));
+        ::testing::Values(TagCase{ "AnchorWithHref", u"<a href=\"x\">", TagKind::Anchor },
+                TagCase{ "AnyWordFromA", u"<ABBR>", TagKind::Anchor },
+                TagCase{ "AnchorEnd", u"</a>", TagKind::AnchorEnd },
+                TagCase{ "Bold", u"<b>", TagKind::Bold },
+                TagCase{ "BoldWithSpaceIgnored", u"<B >", TagKind::Ignored },
+                TagCase{ "BoldEnd", u"</B>", TagKind::BoldEnd },
+                TagCase{ "BlinkEnd", u"</blink>", TagKind::BlinkEnd },
+                TagCase{ "Break", u"<br>", TagKind::Break },
+                TagCase{ "BreakSelfClosed", u"<BR/>", TagKind::Break },
+                TagCase{ "BodyWithColour", u"<body bgcolor=\"clRed\">", TagKind::Body },
+                TagCase{ "Italic", u"<i>", TagKind::Italic },
+                TagCase{ "AnyEndWordFromI", u"</italic>", TagKind::ItalicEnd },
+                TagCase{ "Indent", u"<ind x=\"3\">", TagKind::Indent },
+                TagCase{ "Image", u"<img>", TagKind::Image },
+                TagCase{ "Paragraph", u"<p>", TagKind::Paragraph },
+                TagCase{ "ParagraphEnd", u"</p>", TagKind::ParagraphEnd },
+                TagCase{ "FontWithSize", u"<font size=2>", TagKind::Font },
+                TagCase{ "FontEnd", u"</f>", TagKind::FontEnd },
+                TagCase{ "UnclosedIgnored", u"</f", TagKind::Ignored },
+                TagCase{ "Highlight", u"<hi>", TagKind::Highlight },
+                TagCase{ "Rule", u"<hr>", TagKind::Rule },
+                TagCase{ "Subscript", u"<sub>", TagKind::Subscript },
+                TagCase{ "Superscript", u"<SUP>", TagKind::Superscript },
+                TagCase{ "ScriptEnd", u"</su>", TagKind::ScriptEnd },
+                TagCase{ "Strike", u"<s>", TagKind::Strike },
+                TagCase{ "StrikeEnd", u"</strike>", TagKind::StrikeEnd },
+                TagCase{ "Shadow", u"<shad>", TagKind::Shadow },
+                TagCase{ "Underline", u"<u>", TagKind::Underline },
+                TagCase{ "ListOpen", u"<ul>", TagKind::ListOpen },
+                TagCase{ "ListClose", u"</ul>", TagKind::ListClose },
+                TagCase{ "ListItem", u"<li>", TagKind::ListItem },
+                TagCase{ "Hidden", u"<z>", TagKind::Hidden },
+                TagCase{ "UnknownIgnored", u"<x>", TagKind::Ignored },
+                TagCase{ "EmptyIgnored", u"<>", TagKind::Ignored }),
+        lw::test::RowName());
 
 TEST(TagAttributes, QuotedValuesAndNumbers)
 {

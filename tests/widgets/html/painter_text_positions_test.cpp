@@ -10,11 +10,23 @@
 #include "platform/gui/cp1252.h"
 #include "platform/gui/painter_text_surface.h"
 #include "platform/gui/text_prefix.h"
+#include "support/row_printers.h"
 
 using lw::platform::FontSpec;
 using lw::platform::PainterTextSurface;
 using lw::platform::Rect;
 using lw::platform::TextFormat;
+
+namespace lw::platform {
+
+// The font half of a case as its name spells it; static, so no other test binary sees it.
+[[maybe_unused]] static void PrintTo(const FontSpec &font, std::ostream *os)
+{
+    *os << font.name.toStdString() << ' ' << font.pointSize << "pt" << (font.bold ? " bold" : "")
+        << (font.italic ? " italic" : "");
+}
+
+} // namespace lw::platform
 
 namespace {
 
@@ -148,6 +160,8 @@ struct PositionCase
     bool expandTabs;
 };
 
+LW_PRINT_ROW_NAME(PositionCase)
+
 class PiecePositions : public ::testing::TestWithParam<std::tuple<PositionCase, FontSpec>>
 {
 };
@@ -249,6 +263,8 @@ struct ClipCase
     QRect callerClip; // null: the caller does not clip
     Rect box;
 };
+
+LW_PRINT_ROW_NAME(ClipCase)
 
 class DrawingClip : public ::testing::TestWithParam<ClipCase>
 {

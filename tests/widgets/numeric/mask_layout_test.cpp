@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
 #include "widgets/numeric/entry_errors.h"
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,8 @@ struct MaskRow
     int entryCapacity;
     int integerCapacity;
 };
+
+LW_PRINT_ROW_NAME(MaskRow)
 
 class MaskAnalysis : public testing::TestWithParam<MaskRow>
 {

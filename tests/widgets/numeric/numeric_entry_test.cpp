@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/locale_info.h"
+#include "support/row_printers.h"
 #include "widgets/numeric/numeric_field_model.h"
 #include "widgets/numeric/ovccmd.h"
 #include "widgets/numeric/ovcintl.h"
@@ -64,6 +65,8 @@ struct TypingCase
     QString shown;
     int refused;
 };
+
+LW_PRINT_ROW_NAME(TypingCase)
 
 class Typing : public testing::TestWithParam<TypingCase>
 {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "support/calculator_field.h"
+#include "support/row_printers.h"
 #include "widgets/numeric/entry_errors.h"
 #include "widgets/numeric/ovcintl.h"
 
@@ -327,6 +328,8 @@ struct TypeRow
     const char16_t *rangeMessage;
 };
 
+LW_PRINT_ROW_NAME(TypeRow)
+
 class EachType : public testing::TestWithParam<TypeRow>
 {
 protected:
@@ -387,6 +390,8 @@ struct RoundTripRow
     long long largest; // in units of the last decimal
     long long smallest;
 };
+
+LW_PRINT_ROW_NAME(RoundTripRow)
 
 class RoundTrip : public testing::TestWithParam<RoundTripRow>
 {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
 #include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/ovcintl.h"
 
@@ -58,6 +59,8 @@ struct FormatRow
     const char16_t *display;
 };
 
+LW_PRINT_ROW_NAME(FormatRow)
+
 class Format : public testing::TestWithParam<FormatRow>
 {
 };
@@ -103,6 +106,8 @@ struct OverflowRow
     long double value;
     const char16_t *display;
 };
+
+LW_PRINT_ROW_NAME(OverflowRow)
 
 class Overflow : public testing::TestWithParam<OverflowRow>
 {

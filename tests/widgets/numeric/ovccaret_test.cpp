@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
+
 using lw::numeric::CaretCell;
 using lw::numeric::caretRect;
 using lw::numeric::TOvcCaret;
@@ -19,6 +21,8 @@ struct CaretRow
     TOvcCaretShape shape;
     QRect expected;
 };
+
+LW_PRINT_ROW_NAME(CaretRow)
 
 class CaretShapes : public ::testing::TestWithParam<CaretRow>
 {

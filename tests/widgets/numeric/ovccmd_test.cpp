@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/virtual_key.h"
+#include "support/row_printers.h"
 #include "widgets/numeric/entry_errors.h"
 
 using namespace lw::numeric;
@@ -83,6 +84,8 @@ struct DefaultRow
     quint8 shift;
     quint16 command;
 };
+
+LW_PRINT_ROW_NAME(DefaultRow)
 
 class DefaultTableKey : public testing::TestWithParam<DefaultRow>
 {
@@ -177,6 +180,8 @@ struct SequenceRow
     const char *name;
     std::vector<Step> steps;
 };
+
+LW_PRINT_ROW_NAME(SequenceRow)
 
 class KeySequence : public testing::TestWithParam<SequenceRow>
 {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
 #include "widgets/numeric/numeric_field_model.h"
 #include "widgets/numeric/ovcintl.h"
 
@@ -18,6 +19,8 @@ struct PaintCase
     PaintedTextOptions options;
     QString painted;
 };
+
+LW_PRINT_ROW_NAME(PaintCase)
 
 PaintedTextOptions with(void (*change)(PaintedTextOptions &))
 {

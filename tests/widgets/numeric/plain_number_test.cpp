@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_printers.h"
+
 using lw::numeric::PlainNumber;
 
 namespace {
@@ -25,6 +27,8 @@ struct TextRow
     const char *text;
     const char *expected;
 };
+
+LW_PRINT_ROW_NAME(TextRow)
 
 class Normalise : public testing::TestWithParam<TextRow>
 {
@@ -55,6 +59,8 @@ struct ValueRow
     const char *text;
     long double expected;
 };
+
+LW_PRINT_ROW_NAME(ValueRow)
 
 class ParsesNumber : public testing::TestWithParam<ValueRow>
 {
