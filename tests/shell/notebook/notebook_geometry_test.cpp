@@ -9,13 +9,6 @@ using namespace lw::shell;
 
 namespace {
 
-// Test names from the rows' names.
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
 // A 48 px tab in a 20 px row: (2, 2) - (50, 22).
 constexpr TabBox Box{ 2, 2, 50, 22 };
 
@@ -77,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Notebook, TabRows,
                 RowsCase{ "OnePixelOver", { 50, 47 }, 100, { 0, 1 } },
                 RowsCase{ "ATabWiderThanARowStillTakesOne", { 150, 30, 30 }, 100, { 0, 1, 1 } },
                 RowsCase{ "HiddenTabsTakeNoRoom", { 48, 0, 48 }, 100, { 0, 0, 0 } }),
-        rowName<RowsCase>);
+        lw::test::RowName());
 
 TEST(NotebookGeometry, PagesFillTheAreaBelowTheRows)
 {
@@ -155,7 +148,7 @@ TEST_P(CaptionPlace, ActiveCaptionStandsOnePixelHigher)
 INSTANTIATE_TEST_SUITE_P(Notebook, CaptionPlace,
         ::testing::Values(CaptionCase{ "EvenSpare", 19, 15 }, CaptionCase{ "OddSpare", 20, 15 },
                 CaptionCase{ "TallerActiveRow", 25, 15 }),
-        rowName<CaptionCase>);
+        lw::test::RowName());
 
 TEST(NotebookGeometry, ACaptionPastTheRightEdgeEndsFourteenPixelsInside)
 {

@@ -13,13 +13,6 @@ using lw::test::NotebookForm;
 
 namespace {
 
-// Test names from the rows' names.
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
 class Selection : public NotebookForm
 {
 protected:
@@ -116,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Notebook, InvalidIndex,
                 InvalidIndexRow{ "PastTheList", 3, true, true },
                 InvalidIndexRow{ "DisabledPage", 2, false, true },
                 InvalidIndexRow{ "HiddenTab", 2, true, false }),
-        rowName<InvalidIndexRow>);
+        lw::test::RowName());
 
 TEST_F(Selection, TheFocusedFieldExitsBeforeThePageChanges)
 {
@@ -278,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(Notebook, Keyboard,
                 KeyRow{ "EndSelectsTheLastSelectable", 0, Qt::Key_End, 1 },
                 KeyRow{ "UpDoesNothing", 1, Qt::Key_Up, 1 },
                 KeyRow{ "DownDoesNothing", 0, Qt::Key_Down, 0 }),
-        rowName<KeyRow>);
+        lw::test::RowName());
 
 // A lone radio button ignores every one of these keys, so Qt hands them up to the notebook.
 TEST_F(Selection, KeysAPageControlLeavesGoPastTheNotebook)

@@ -27,12 +27,6 @@ class LayoutTest : public ::testing::TestWithParam<LayoutCase>
 
 const QSize bar(657, 19);
 
-template <typename Row>
-std::string rowName(const ::testing::TestParamInfo<Row> &row)
-{
-    return row.param.name;
-}
-
 TEST_P(LayoutTest, PanelsEndAtTheSumOfTheirWidths)
 {
     EXPECT_EQ(layoutPanels(GetParam().panels, bar, 128), GetParam().expected);
@@ -52,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LayoutTest,
                 LayoutCase{ "LastPastTheEdgeIsEmpty",
                         { { 400, true }, { 700, true }, { 10, true } },
                         { { 0, 0, 400, 19 }, { 400, 0, 700, 19 }, { 1100, 0, 0, 19 } } }),
-        rowName<LayoutCase>);
+        lw::test::RowName());
 
 TEST(LayoutCap, OnlyTheFirst128PanelsAreLaidOutAndTheLastOfThemStretches)
 {
@@ -99,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextOffsetTest,
                         "WideRight", TabfAlignment::Right, { 118, 17 }, { 131, 21 }, { -15, -1 } },
                 OffsetCase{ "WideCentre", TabfAlignment::Centre, { 118, 17 }, { 131, 21 },
                         { -6, -1 } }),
-        rowName<OffsetCase>);
+        lw::test::RowName());
 
 struct HitCase
 {
@@ -131,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, HitTest,
                 HitCase{ "SecondArea", { 121, 5 }, 1 }, HitCase{ "BottomMargin", { 50, 18 }, -1 },
                 HitCase{ "GapAfterThePanels", { 300, 5 }, -1 },
                 HitCase{ "OutsideTheBar", { 50, 25 }, -1 }),
-        rowName<HitCase>);
+        lw::test::RowName());
 
 TEST(PanelName, IdentifiersAreLettersOrUnderscoreThenAlsoDigits)
 {
