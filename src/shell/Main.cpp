@@ -35,6 +35,7 @@ TfrmMain::~TfrmMain()
     // FormDestroy: nobody may reach the window through the global any more.
     if (frmMain == this)
         frmMain = nullptr;
+    FServices.application.setSessionEndHandler({});
 }
 
 void TfrmMain::FormCreate()
