@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything the build, the program, the tests and the benchmarks need on Debian 12
-# (run as root); xdg-utils is how the program opens its help pages in the browser.
+# (run as root); xdg-utils is how the program opens its help pages in the browser. Packages
+# named as arguments are installed with them (scripts/fuzz.sh adds clang's).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
     locales
     clang-format
     xdg-utils
+    "$@"
 )
 
 missing=()
