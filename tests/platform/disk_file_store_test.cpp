@@ -14,8 +14,8 @@
 #include "platform/local_path.h"
 #include "support/unprivileged.h"
 
-#include <fcntl.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
