@@ -10,7 +10,8 @@ const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 const QByteArray Utf16LeBom = QByteArrayLiteral("\xFF\xFE");
 const QByteArray Utf16BeBom = QByteArrayLiteral("\xFE\xFF");
 
-// A file written in UTF-16 is edited as UTF-8; a trailing odd byte cannot be kept.
+// A file written in UTF-16 is edited as UTF-8; a trailing odd byte or an unpaired surrogate, which
+// no tool writes, cannot be kept.
 QByteArray utf8FromUtf16(const QByteArray &bytes, qsizetype from, bool bigEndian)
 {
     QString text;
