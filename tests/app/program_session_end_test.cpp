@@ -29,6 +29,11 @@ struct SessionCase
     Obstacle obstacle;
 };
 
+void PrintTo(const SessionCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 const QByteArray Before("[GeneralValues]\nRun=1\n[LastValues]\nterm=15\n; mine\n");
 
 // True once the program has its handler for the signal, read from the kernel's view of it.

@@ -14,6 +14,11 @@ struct PathCase
     QString decoded; // empty: only the round trip is checked
 };
 
+void PrintTo(const PathCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 class LocalPath : public testing::TestWithParam<PathCase>
 {
 };

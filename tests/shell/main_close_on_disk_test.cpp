@@ -17,6 +17,11 @@ struct DiskCase
     bool causeGone; // the folder is writable again before the second close
 };
 
+void PrintTo(const DiskCase &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 class MainCloseOnDiskTest : public testing::TestWithParam<DiskCase>
 {
 };

@@ -41,6 +41,11 @@ struct SecondClose
     bool causeGone; // the save can succeed again by the second close
 };
 
+void PrintTo(const SecondClose &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 class MainSecondCloseTest : public MainWindowTest, public testing::WithParamInterface<SecondClose>
 {
 };
@@ -92,6 +97,11 @@ struct SessionEnd
     const char *name;
     bool saveFails;
 };
+
+void PrintTo(const SessionEnd &row, std::ostream *os)
+{
+    *os << row.name;
+}
 
 class MainSessionEndTest : public MainWindowTest, public testing::WithParamInterface<SessionEnd>
 {

@@ -63,6 +63,11 @@ struct SessionSignal
     bool saved; // what the session-end handler reports
 };
 
+void PrintTo(const SessionSignal &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
 class QtApplicationHooksSessionTest : public testing::TestWithParam<SessionSignal>
 {
 };
