@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each one for the given minutes (default 1),
+# Builds the libFuzzer targets with clang and runs each one (or those named after the minutes:
+# numeric_text, entry, markup, profile) for the given minutes (default 1),
 # starting from its seed corpus in fuzz/corpus/<target>. Fails on the first crash, leak or
 # timeout; the input that caused it is left in build/fuzz/findings/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 minutes="${1:-1}"
 targets=(numeric_text entry markup profile)
+[ $# -gt 1 ] && targets=("${@:2}")
 
 # clang links libFuzzer and the sanitizer runtimes from the compiler-rt package.
 bash scripts/install-deps.sh clang libclang-rt-14-dev
