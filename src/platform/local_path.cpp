@@ -19,16 +19,18 @@ qsizetype sequenceLength(uchar lead)
     return lead < 0xF5 ? 4 : 0;
 }
 
-// The length of the valid UTF-8 sequence that starts at `at`; 0 when none starts there.
-qsizetype validSequence(const QByteArray &bytes, qsizetype at)
+// The length of the valid UTF-8 sequence that starts at `at`, 0 when none starts there, and
+// the code point it encodes.
+qsizetype validSequence(const QByteArray &bytes, qsizetype at, char32_t &code)
 {
     const auto lead = uchar(bytes.at(at));
     const qsizetype length = sequenceLength(lead);
     if (at + length > bytes.size())
         return 0;
+    code = lead;
     if (length <= 1)
         return length;
-    char32_t code = lead & (0x7F >> length);
+    code = lead & (0x7F >> length);
     for (qsizetype i = 1; i < length; ++i) {
         const auto next = uchar(bytes.at(at + i));
         if ((next & 0xC0) != 0x80)
@@ -52,13 +54,18 @@ QString localPath(const QByteArray &bytes)
     QString path;
     qsizetype at = 0;
     while (at < bytes.size()) {
-        const qsizetype length = validSequence(bytes, at);
+        char32_t code = 0;
+        const qsizetype length = validSequence(bytes, at, code);
         if (length == 0) {
             path.append(QChar(char16_t(EscapeBase + uchar(bytes.at(at)))));
             ++at;
             continue;
         }
-        path.append(QString::fromUtf8(bytes.constData() + at, length));
+        // Appended as code points: QString::fromUtf8 would drop a U+FEFF of its own.
+        if (QChar::requiresSurrogates(code))
+            path.append(QChar(QChar::highSurrogate(code))).append(QChar(QChar::lowSurrogate(code)));
+        else
+            path.append(QChar(char16_t(code)));
         at += length;
     }
     return path;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <QStringDecoder>
+
 namespace lw::platform {
 
 namespace {
@@ -27,7 +29,9 @@ QByteArray utf8FromUtf16(const QByteArray &bytes, qsizetype from, bool bigEndian
 
 QByteArray utf16FromUtf8(const QByteArray &utf8, bool bigEndian)
 {
-    const QString text = QString::fromUtf8(utf8);
+    // QString::fromUtf8 would drop a U+FEFF that starts the text.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder(utf8);
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
     for (const QChar c : text) {

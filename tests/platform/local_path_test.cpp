@@ -56,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(Names, LocalPath,
                 PathCase{
                         "CutSequence", QByteArray("a\xE2\x82"), escaped({ u'a', 0xDCE2, 0xDC82 }) },
                 PathCase{ "BeyondUnicode", QByteArray("\xF4\x90\x80\x80\xF5"), QString() },
-                PathCase{ "EscapeLookalikeInUtf8", QByteArray("\xED\xB3\xBF"), QString() }),
+                PathCase{ "EscapeLookalikeInUtf8", QByteArray("\xED\xB3\xBF"), QString() },
+                PathCase{ "ZeroWidthNoBreakSpace",
+                        QByteArray("\xEF\xBB\xBF"
+                                   "a\xEF\xBB\xBF"),
+                        escaped({ 0xFEFF, u'a', 0xFEFF }) }),
         [](const testing::TestParamInfo<PathCase> &row) {
             return std::string(row.param.name);
         });

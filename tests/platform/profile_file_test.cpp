@@ -159,6 +159,11 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileWrite,
                 WriteCase{ "Utf16LittleEndianStaysSo", QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0", 12),
                         u"A"_s, u"k"_s, QString(QChar(0x20AC)),
                         QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xAC\x20\r\0\n\0", 22) },
+                WriteCase{ "Utf16KeepsZeroWidthSpaceAfterTheMark",
+                        QByteArray("\xFF\xFE\xFF\xFE;\0", 6), u"A"_s, u"k"_s, u"1"_s,
+                        QByteArray("\xFF\xFE\xFF\xFE;\0\n\0[\0A\0]\0\n\0k\0=\0"
+                                   "1\0\n\0",
+                                24) },
                 WriteCase{ "Utf16BigEndianStaysSo", QByteArray("\xFE\xFF\0[\0A\0]", 8), u"A"_s,
                         u"k"_s, u"1"_s,
                         QByteArray("\xFE\xFF\0[\0A\0]\0\n\0k\0=\0"
