@@ -22,3 +22,11 @@ if(LW_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(lw_build_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# Fuzz build: coverage for libFuzzer in every library, with address and undefined checks.
+if(LW_FUZZ)
+    target_compile_options(lw_build_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_link_options(lw_build_options INTERFACE -fsanitize=address,undefined)
+endif()

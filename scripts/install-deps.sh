@@ -2,7 +2,8 @@
 # Installs everything the build, the program, the tests and the benchmarks need on Debian 12
 # (run as root); xdg-utils is how the program opens its help pages in the browser, and the
 # install test checks the desktop entry and metainfo with the desktop's own validators.
-# Packages named as arguments are installed too: the scripts that need more ask for it here.
+# Packages named as arguments are installed too: the scripts that need more ask for it here
+# (scripts/fuzz.sh adds clang's).
 set -euo pipefail
 
 packages=(

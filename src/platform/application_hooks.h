@@ -18,6 +18,11 @@ public:
 
     /// Raises the application's active window (the main window or a dialog over it).
     virtual void bringActiveWindowToFront() = 0;
+
+    /// Called once when the session ends: the session manager asks the program to save its
+    /// work, or SIGTERM, SIGHUP or SIGINT arrives. The handler must not wait for the user; the
+    /// application then ends, with a failure status when the handler returns false.
+    virtual void setSessionEndHandler(std::function<bool()> handler) = 0;
 };
 
 } // namespace lw::platform

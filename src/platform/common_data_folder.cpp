@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "platform/local_path.h"
+
 namespace lw::platform {
 
 namespace {
@@ -25,7 +27,10 @@ QString commonDataFolder(const QString &xdgConfigHome, const QString &homeFolder
 
 QString commonDataFolder()
 {
-    return commonDataFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
+    // Taken as the bytes they are: a folder name need not be valid UTF-8.
+    const QByteArray home = qgetenv("HOME");
+    return commonDataFolder(localPath(qgetenv("XDG_CONFIG_HOME")),
+            home.isEmpty() ? QDir::homePath() : localPath(home));
 }
 
 } // namespace lw::platform

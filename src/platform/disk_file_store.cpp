@@ -1,11 +1,15 @@
 #include "platform/disk_file_store.h"
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <ctime>
+#include <memory>
+#include <optional>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "platform/local_path.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +17,10 @@
 namespace lw::platform {
 
 namespace {
+
+constexpr int MaxLinks = 40; // the kernel's own limit for a chain of links
+constexpr std::time_t StaleAfterSeconds = 60; // a save still running elsewhere is younger
+constexpr qsizetype TemporarySuffixLength = 6; // mkostemp's "XXXXXX"
 
 bool writeAll(int fd, const QByteArray &bytes)
 {
@@ -30,22 +38,96 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// The rename is only durable once the folder's entry is on the disk as well.
-bool flushFolder(const QString &folder)
+std::optional<QByteArray> readAll(int fd)
 {
-    const int fd =
-            ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QByteArray bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, got);
+    }
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0     ? QByteArrayLiteral(".")
+            : slash == 0 ? QByteArrayLiteral("/")
+                         : path.left(slash);
+}
+
+QByteArray nameOf(const QByteArray &path)
+{
+    return path.sliced(path.lastIndexOf('/') + 1);
+}
+
+// The rename is only durable once the folder's entry is on the disk as well.
+bool flushFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool flushed = ::fsync(fd) == 0;
     return ::close(fd) == 0 && flushed;
 }
 
-// A settings file kept elsewhere through a link stays there, and the link stays a link.
-QString resolvedTarget(const QString &path)
+// A settings file kept elsewhere through links stays there, and the links stay links.
+// Nothing for a loop of links.
+std::optional<QByteArray> resolvedTarget(QByteArray path)
 {
-    const QFileInfo info(path);
-    return info.isSymLink() ? info.symLinkTarget() : path;
+    for (int hop = 0; hop < MaxLinks; ++hop) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.constData(), target, sizeof target);
+        if (length < 0)
+            return path; // no link: a file, or nothing yet
+        if (size_t(length) == sizeof target)
+            return std::nullopt;
+        const QByteArray next(target, length);
+        path = next.startsWith('/') ? next : folderOf(path) + '/' + next;
+    }
+    return std::nullopt;
+}
+
+// A file the user made read-only keeps its content; the save reports the failure instead.
+bool mayReplace(const QByteArray &target)
+{
+    return ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
+
+bool isTemporaryOf(const QByteArray &entry, const QByteArray &name)
+{
+    const QByteArray prefix = '.' + name + '.';
+    if (entry.size() != prefix.size() + TemporarySuffixLength || !entry.startsWith(prefix))
+        return false;
+    for (const char c : entry.sliced(prefix.size())) {
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return true;
+}
+
+// Temporary files of saves killed before their rename; removing them is a courtesy, so a
+// failure here fails nothing.
+void removeStaleTemporaries(const QByteArray &folder, const QByteArray &name)
+{
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.constData()), &::closedir);
+    if (!dir)
+        return;
+    const std::time_t cutoff = std::time(nullptr) - StaleAfterSeconds;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        struct stat info;
+        if (!isTemporaryOf(QByteArray(entry->d_name), name)
+                || ::fstatat(::dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISREG(info.st_mode) && info.st_mtime < cutoff)
+            ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
+    }
 }
 
 } // namespace
@@ -61,37 +143,43 @@ bool DiskFileStore::pass(Step step) const
 
 FileContent DiskFileStore::read(const QString &path) const
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return { FileContent::Status::Missing, {} };
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    // Non-blocking, so that a pipe put in the file's place cannot hang the start.
+    const int fd = ::open(localPathBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        return { missing ? FileContent::Status::Missing : FileContent::Status::Failed, {} };
+    }
+    struct stat info;
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        bytes = readAll(fd);
+    ::close(fd);
+    if (!bytes)
         return { FileContent::Status::Failed, {} };
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return { FileContent::Status::Failed, {} };
-    return { FileContent::Status::Read, std::move(bytes) };
+    return { FileContent::Status::Read, std::move(*bytes) };
 }
 
 bool DiskFileStore::replace(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo target(resolvedTarget(path));
-    const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
-    QByteArray temporary =
-            QFile::encodeName(target.absolutePath() + u"/." + target.fileName() + u".XXXXXX");
-    if (!pass(Step::CreateTemporary))
+    const std::optional<QByteArray> target = resolvedTarget(localPathBytes(path));
+    if (!target || !mayReplace(*target) || !pass(Step::CreateTemporary))
         return false;
+    const QByteArray folder = folderOf(*target);
+    QByteArray temporary = folder + "/." + nameOf(*target) + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool written = writeTemporary(fd, targetName, bytes);
+    const bool written = writeTemporary(fd, *target, bytes);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || !pass(Step::Rename)
-            || ::rename(temporary.constData(), targetName.constData()) != 0) {
+            || ::rename(temporary.constData(), target->constData()) != 0) {
         ::unlink(temporary.constData());
         return false;
     }
-    return pass(Step::FlushFolder) && flushFolder(target.absolutePath());
+    if (!pass(Step::FlushFolder) || !flushFolder(folder))
+        return false;
+    removeStaleTemporaries(folder, nameOf(*target));
+    return true;
 }
 
 bool DiskFileStore::writeTemporary(
@@ -109,7 +197,16 @@ bool DiskFileStore::writeTemporary(
 
 bool DiskFileStore::makePath(const QString &folder)
 {
-    return QDir().mkpath(folder) && QFileInfo(folder).isDir();
+    const QByteArray path = localPathBytes(folder);
+    // Each folder made here is the user's alone, as a settings folder should be.
+    for (qsizetype slash = path.indexOf('/', 1); slash >= 0; slash = path.indexOf('/', slash + 1)) {
+        if (::mkdir(path.left(slash).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat info;
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace lw::platform

@@ -6,9 +6,12 @@
 
 namespace lw::platform {
 
-/// The files on the local disk. A replacement goes through a temporary file in the same
-/// folder that is flushed to the disk and then renamed over the old file, so a crash or a
-/// full disk never leaves a truncated file behind.
+/// The files on the local disk, named by any bytes (see localPath). A replacement goes through
+/// a temporary file in the same folder that is flushed to the disk and then renamed over the
+/// old file, so a crash or a full disk never leaves a truncated file behind. It follows a chain
+/// of links to the real file, refuses a file the user may not write, and removes temporary
+/// files of its own pattern that a killed replacement left and that are over a minute old.
+/// Folders it makes are private to the user (mode 0700).
 class DiskFileStore final : public FileStore
 {
 public:

@@ -1,10 +1,60 @@
 #include "platform/profile_file.h"
 
+#include <utility>
+
+#include <QStringDecoder>
+
 namespace lw::platform {
 
 namespace {
 
 const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+const QByteArray Utf16LeBom = QByteArrayLiteral("\xFF\xFE");
+const QByteArray Utf16BeBom = QByteArrayLiteral("\xFE\xFF");
+
+// A file written in UTF-16 is edited as UTF-8; a trailing odd byte or an unpaired surrogate, which
+// no tool writes, cannot be kept.
+QByteArray utf8FromUtf16(const QByteArray &bytes, qsizetype from, bool bigEndian)
+{
+    QString text;
+    text.reserve((bytes.size() - from) / 2);
+    for (qsizetype i = from; i + 1 < bytes.size(); i += 2) {
+        const auto first = uchar(bytes.at(i));
+        const auto second = uchar(bytes.at(i + 1));
+        text.append(
+                QChar(bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first)));
+    }
+    return text.toUtf8();
+}
+
+QByteArray utf16FromUtf8(const QByteArray &utf8, bool bigEndian)
+{
+    // QString::fromUtf8 would drop a U+FEFF that starts the text.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder(utf8);
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        const auto high = char(c.unicode() >> 8);
+        const auto low = char(c.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+// Where the text of the line starting at `from` ends, and the line end after it: "\n", "\r\n",
+// "\r\r\n" (CR/LF written through a text-mode layer) or a lone "\r"; empty at the end of the data.
+std::pair<qsizetype, QByteArray> lineEnd(const QByteArray &bytes, qsizetype from)
+{
+    qsizetype at = from;
+    while (at < bytes.size() && bytes.at(at) != '\n' && bytes.at(at) != '\r')
+        ++at;
+    for (const char *end : { "\n", "\r\n", "\r\r\n" }) {
+        if (QByteArrayView(bytes).sliced(at).startsWith(end))
+            return { at, QByteArray(end) };
+    }
+    return { at, at < bytes.size() ? QByteArrayLiteral("\r") : QByteArray() };
+}
 
 bool isBlank(char c)
 {
@@ -63,9 +113,11 @@ bool isWritableKey(const QByteArray &name)
     return isPlainName(name) && !name.contains('=') && name.front() != ';' && name.front() != '[';
 }
 
+// Double or single quotes, as other tools write them.
 bool isQuoted(const QByteArray &text)
 {
-    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
+    return text.size() >= 2 && (text.front() == '"' || text.front() == '\'')
+            && text.back() == text.front();
 }
 
 // Reading trims blanks and one pair of quotes, so a value that has either is quoted to survive.
@@ -81,24 +133,31 @@ QByteArray storedValue(const QByteArray &value)
 
 ProfileFile::ProfileFile(const QByteArray &bytes)
 {
-    qsizetype pos = 0;
-    if (bytes.startsWith(Utf8Bom)) {
-        m_bom = Utf8Bom;
-        pos = Utf8Bom.size();
+    if (bytes.startsWith(Utf16LeBom) || bytes.startsWith(Utf16BeBom)) {
+        m_encoding = bytes.startsWith(Utf16LeBom) ? Encoding::Utf16Le : Encoding::Utf16Be;
+        parseLines(utf8FromUtf16(bytes, 2, m_encoding == Encoding::Utf16Be));
+    } else if (bytes.startsWith(Utf8Bom)) {
+        m_encoding = Encoding::Utf8WithBom;
+        parseLines(bytes.sliced(Utf8Bom.size()));
+    } else {
+        parseLines(bytes);
     }
+}
+
+void ProfileFile::parseLines(const QByteArray &text)
+{
     bool newlineSeen = false;
-    while (pos < bytes.size()) {
-        const qsizetype lf = bytes.indexOf('\n', pos);
-        const qsizetype stop = lf < 0 ? bytes.size() : lf;
-        const qsizetype textEnd = (lf > pos && bytes.at(lf - 1) == '\r') ? lf - 1 : stop;
-        Line line = parseLine(bytes.mid(pos, textEnd - pos),
-                lf < 0 ? QByteArray() : bytes.mid(textEnd, lf + 1 - textEnd));
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        auto [textEnd, end] = lineEnd(text, pos);
+        const qsizetype next = textEnd + end.size();
+        Line line = parseLine(text.mid(pos, textEnd - pos), std::move(end));
         if (!newlineSeen && !line.end.isEmpty()) {
             m_newline = line.end;
             newlineSeen = true;
         }
         m_lines.push_back(std::move(line));
-        pos = stop + 1;
+        pos = next;
     }
 }
 
@@ -220,10 +279,20 @@ void ProfileFile::insertLine(qsizetype index, const QByteArray &text)
 
 QByteArray ProfileFile::toBytes() const
 {
-    QByteArray bytes = m_bom;
+    QByteArray text;
     for (const Line &line : m_lines)
-        bytes += line.text + line.end;
-    return bytes;
+        text += line.text + line.end;
+    switch (m_encoding) {
+    case Encoding::Utf8:
+        return text;
+    case Encoding::Utf8WithBom:
+        return Utf8Bom + text;
+    case Encoding::Utf16Le:
+        return Utf16LeBom + utf16FromUtf8(text, false);
+    case Encoding::Utf16Be:
+        return Utf16BeBom + utf16FromUtf8(text, true);
+    }
+    return text;
 }
 
 } // namespace lw::platform

@@ -9,7 +9,9 @@ namespace lw::platform {
 
 /// A settings file of "[section]" and "key=value" lines, read and edited by the classic
 /// profile rules while every byte that an edit does not have to change is kept.
-/// Names are UTF-8 and compare with ASCII case folding only ("Term" = "TERM", "É" != "é").
+/// Text is UTF-8, or UTF-16 in either byte order after its byte-order mark, and is written
+/// back the same way; lines end in LF, CR/LF, CR or CR/CR/LF. Names compare with ASCII case
+/// folding only ("Term" = "TERM", "É" != "é").
 class ProfileFile
 {
 public:
@@ -20,7 +22,7 @@ public:
     explicit ProfileFile(const QByteArray &bytes);
 
     /// The value of the first matching key in the first matching section, without the blanks
-    /// and tabs around it and one pair of surrounding double quotes; the default when the
+    /// and tabs around it and one pair of surrounding double or single quotes; the default when the
     /// section or the key is missing. Names compare as given (a stored name is trimmed).
     QString readString(
             const QString &section, const QString &key, const QString &defaultValue) const;
@@ -33,21 +35,23 @@ public:
     [[nodiscard]] bool writeString(
             const QString &section, const QString &key, const QString &value);
 
-    /// The whole file, byte-order mark and original line ends included.
+    /// The whole file in its encoding, byte-order mark and original line ends included.
     QByteArray toBytes() const;
 
 private:
     enum class LineKind { Other, Section, Key };
+    enum class Encoding { Utf8, Utf8WithBom, Utf16Le, Utf16Be };
 
     struct Line
     {
         QByteArray text; // without the line end
-        QByteArray end; // "\n", "\r\n" or empty for a last line without one
+        QByteArray end; // the line end as found, empty for a last line without one
         LineKind kind = LineKind::Other;
         QByteArray name; // trimmed section or key name
         qsizetype valueStart = 0; // keys: the offset just after '='
     };
 
+    void parseLines(const QByteArray &text);
     static Line parseLine(QByteArray text, QByteArray end);
     qsizetype findSection(const QByteArray &name) const;
     qsizetype sectionEnd(qsizetype header) const;
@@ -55,7 +59,7 @@ private:
     void setValue(Line &line, const QByteArray &value);
     void insertLine(qsizetype index, const QByteArray &text);
 
-    QByteArray m_bom;
+    Encoding m_encoding = Encoding::Utf8;
     QByteArray m_newline = QByteArrayLiteral("\n"); // for added lines: the file's first line end
     std::vector<Line> m_lines;
 };

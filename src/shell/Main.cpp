@@ -24,6 +24,9 @@ TfrmMain::TfrmMain(const ShellServices &services, QWidget *parent)
     createWindow();
     connectHandlers();
     SetTaskbarStyle();
+    FServices.application.setSessionEndHandler([this] {
+        return saveAtSessionEnd();
+    });
     FormCreate();
 }
 
@@ -32,6 +35,7 @@ TfrmMain::~TfrmMain()
     // FormDestroy: nobody may reach the window through the global any more.
     if (frmMain == this)
         frmMain = nullptr;
+    FServices.application.setSessionEndHandler({});
 }
 
 void TfrmMain::FormCreate()
@@ -94,19 +98,37 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 
 void TfrmMain::FormClose(QCloseEvent *event)
 {
-    // After a failed save the user must still be able to leave.
-    if (FSaveFailed) {
-        event->accept();
-        return;
-    }
-    FHelp.closeAll();
     try {
-        core::SaveValuesAtExit(FValues, FServices.files, FServices.locale.current());
+        saveValues();
         event->accept();
     } catch (...) {
+        // The user has been told once; the close after that tries again and lets them go.
+        if (FSaveFailed) {
+            event->accept();
+            return;
+        }
         FSaveFailed = true;
         event->ignore();
         reportError(std::current_exception());
+    }
+}
+
+void TfrmMain::saveValues()
+{
+    FHelp.closeAll();
+    core::SaveValuesAtExit(FValues, FServices.files, FServices.locale.current());
+}
+
+bool TfrmMain::saveAtSessionEnd()
+{
+    // Saves as a close does, but nobody may be left to answer a message: a failure goes to
+    // the session's log and the exit status.
+    try {
+        saveValues();
+        return true;
+    } catch (const std::exception &error) {
+        qWarning("%s", error.what());
+        return false;
     }
 }
 

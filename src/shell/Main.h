@@ -163,6 +163,8 @@ private:
     void installApplicationHandlers();
     void showFirstRunHelp();
     void FormClose(QCloseEvent *event);
+    void saveValues();
+    bool saveAtSessionEnd();
     void SetTaskbarStyle();
     void HideApplicationButton();
     void AdjustForGlass();
@@ -192,7 +194,7 @@ private:
     bool FRestoring = false; // the saved term is being checked: no pass for it
     bool FHandlersInstalled = false; // errors reach AppOnException from here on
     bool FRecovering = false; // inside the math-error recovery
-    bool FSaveFailed = false; // the next close request closes without saving
+    bool FSaveFailed = false; // the next close request closes even if its save fails
 };
 
 /// The one main window of the application while it exists.

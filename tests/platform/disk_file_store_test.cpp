@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <memory>
 #include <thread>
 
 #include <QDir>
@@ -10,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/local_path.h"
+#include "support/unprivileged.h"
+
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,9 +42,19 @@ protected:
 
     QByteArray contents(const QString &name) const { return store.read(path(name)).bytes; }
 
+    // Every name in the folder, links that lead nowhere and names that are not UTF-8 included.
     QStringList entries() const
     {
-        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QStringList names;
+        const std::unique_ptr<DIR, int (*)(DIR *)> folder(
+                ::opendir(QFile::encodeName(dir.path()).constData()), &::closedir);
+        while (const dirent *entry = folder ? ::readdir(folder.get()) : nullptr) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                names << lw::platform::localPath(name);
+        }
+        names.sort();
+        return names;
     }
 
     QTemporaryDir dir;
@@ -168,4 +184,102 @@ TEST_F(DiskStore, KilledWhileReplacingLeavesOneWholeVersion)
         const QByteArray now = contents(u"a.ini"_s);
         EXPECT_TRUE(now == first || now == second) << "round " << round << ": " << now.size();
     }
+}
+
+TEST_F(DiskStore, ReplaceFollowsAChainOfLinksToTheRealFile)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"real/deep"_s));
+    put(u"real/deep/a.ini"_s, "old");
+    // Relative and absolute links, as hand-made set-ups have them.
+    ASSERT_EQ(::symlink("deep/a.ini", QFile::encodeName(path(u"real/hop.ini"_s)).constData()), 0);
+    ASSERT_TRUE(QFile::link(path(u"real/hop.ini"_s), path(u"a.ini"_s)));
+    ASSERT_TRUE(store.replace(path(u"a.ini"_s), "new"));
+    EXPECT_EQ(contents(u"real/deep/a.ini"_s), "new");
+    EXPECT_TRUE(QFileInfo(path(u"a.ini"_s)).isSymLink());
+    EXPECT_TRUE(QFileInfo(path(u"real/hop.ini"_s)).isSymLink());
+    EXPECT_EQ(entries(), (QStringList{ u"a.ini"_s, u"real"_s }));
+}
+
+TEST_F(DiskStore, ReplaceRefusesALoopOfLinks)
+{
+    ASSERT_TRUE(QFile::link(path(u"b.ini"_s), path(u"a.ini"_s)));
+    ASSERT_TRUE(QFile::link(path(u"a.ini"_s), path(u"b.ini"_s)));
+    EXPECT_FALSE(store.replace(path(u"a.ini"_s), "new"));
+    EXPECT_TRUE(QFileInfo(path(u"a.ini"_s)).isSymLink());
+    EXPECT_EQ(entries(), (QStringList{ u"a.ini"_s, u"b.ini"_s }));
+}
+
+TEST_F(DiskStore, ReplaceRefusesAReadOnlyFileInAWritableFolder)
+{
+    put(u"a.ini"_s, "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(path(u"a.ini"_s)).constData(), 0444), 0);
+    ASSERT_TRUE(lw::test::handOver(dir.path()));
+    const QString file = path(u"a.ini"_s);
+    EXPECT_EQ(lw::test::runUnprivileged([&] {
+        return DiskFileStore().replace(file, "new") ? 1 : 0;
+    }),
+            0);
+    EXPECT_EQ(contents(u"a.ini"_s), "old");
+    EXPECT_EQ(entries(), QStringList{ u"a.ini"_s });
+    // The same store in the same folder still replaces a file it may write.
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0644), 0);
+    EXPECT_EQ(lw::test::runUnprivileged([&] {
+        return DiskFileStore().replace(file, "new") ? 0 : 1;
+    }),
+            0);
+    EXPECT_EQ(contents(u"a.ini"_s), "new");
+}
+
+TEST_F(DiskStore, SuccessfulReplaceRemovesOnlyItsOwnStaleTemporaries)
+{
+    const QStringList stale{ u".a.ini.Ab3xY9"_s, u".a.ini.000000"_s };
+    const QStringList kept{ u".a.ini.young1"_s, u".b.ini.Ab3xY9"_s, u".a.ini.Ab3xY"_s,
+        u".a.ini.Ab3x-9"_s, u"a.ini.Ab3xY9"_s };
+    for (const QString &name : stale + kept) {
+        put(name, "left over");
+        if (name == u".a.ini.young1"_s)
+            continue;
+        const timespec twoMinutesAgo[2] = { { ::time(nullptr) - 120, 0 },
+            { ::time(nullptr) - 120, 0 } };
+        ASSERT_EQ(
+                ::utimensat(AT_FDCWD, QFile::encodeName(path(name)).constData(), twoMinutesAgo, 0),
+                0);
+    }
+    DiskFileStore failing([](Step step) {
+        return step != Step::Rename;
+    });
+    EXPECT_FALSE(failing.replace(path(u"a.ini"_s), "new"));
+    EXPECT_EQ(entries().size(), stale.size() + kept.size()) << "a failed save removes nothing";
+    ASSERT_TRUE(store.replace(path(u"a.ini"_s), "new"));
+    QStringList expected = kept;
+    expected << u"a.ini"_s;
+    expected.sort();
+    EXPECT_EQ(entries(), expected);
+}
+
+TEST_F(DiskStore, MakePathMakesPrivateFoldersAndLeavesExistingOnesAlone)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"shared"_s));
+    ASSERT_EQ(::chmod(QFile::encodeName(path(u"shared"_s)).constData(), 0755), 0);
+    ASSERT_TRUE(store.makePath(path(u"shared/Ferrowind/Loanwright/"_s)));
+    const auto mode = [&](const QString &name) {
+        struct stat info;
+        return ::stat(QFile::encodeName(path(name)).constData(), &info) == 0 ? info.st_mode & 07777
+                                                                             : 0u;
+    };
+    EXPECT_EQ(mode(u"shared"_s), 0755u);
+    EXPECT_EQ(mode(u"shared/Ferrowind"_s), 0700u);
+    EXPECT_EQ(mode(u"shared/Ferrowind/Loanwright"_s), 0700u);
+}
+
+TEST_F(DiskStore, NameThatIsNotUtf8IsUsedAsItsBytes)
+{
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/conf\xFF\xC3(";
+    const QString name = lw::platform::localPath(folder) + u"/Ferrowind/lwcalc.ini"_s;
+    ASSERT_TRUE(store.makePath(lw::platform::localPath(folder) + u"/Ferrowind"_s));
+    ASSERT_TRUE(store.replace(name, "new"));
+    struct stat info;
+    EXPECT_EQ(::stat(QByteArray(folder + "/Ferrowind/lwcalc.ini").constData(), &info), 0);
+    EXPECT_EQ(store.read(name).bytes, "new");
+    EXPECT_EQ(entries().size(), 1);
 }

@@ -43,6 +43,11 @@ Text lower(Text t)
     return t;
 }
 
+bool isQuotedValue(const Text &v)
+{
+    return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+}
+
 size_t indent(const Text &body)
 {
     size_t i = 0;
@@ -82,15 +87,15 @@ struct Model
             rest = rest.substr(3);
         }
         while (!rest.empty()) {
-            const size_t lf = rest.find('\n');
-            Text body = rest.substr(0, lf);
-            Text end = lf == Text::npos ? "" : "\n";
-            if (!end.empty() && !body.empty() && body.back() == '\r') {
-                body.pop_back();
-                end = "\r\n";
+            const size_t stop = rest.find_first_of("\r\n");
+            Text end;
+            for (const Text candidate : { "\n", "\r\n", "\r\r\n", "\r" }) {
+                if (stop != Text::npos && end.empty()
+                        && rest.compare(stop, candidate.size(), candidate) == 0)
+                    end = candidate;
             }
-            lines.push_back({ body, end });
-            rest = lf == Text::npos ? "" : rest.substr(lf + 1);
+            lines.push_back({ rest.substr(0, stop), end });
+            rest = stop == Text::npos ? "" : rest.substr(stop + end.size());
         }
     }
 
@@ -134,7 +139,7 @@ struct Model
             return std::nullopt;
         const Text &body = lines[size_t(i)].body;
         Text v = trim(body.substr(keyOf(body)->second));
-        if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
+        if (isQuotedValue(v))
             v = v.substr(1, v.size() - 2);
         return v;
     }
@@ -158,9 +163,7 @@ struct Model
 
     void write(const Text &s, const Text &k, const Text &v)
     {
-        const bool quote = !v.empty()
-                && (blank(v.front()) || blank(v.back())
-                        || (v.size() >= 2 && v.front() == '"' && v.back() == '"'));
+        const bool quote = !v.empty() && (blank(v.front()) || blank(v.back()) || isQuotedValue(v));
         const Text stored = quote ? '"' + v + '"' : v;
         const auto [start, stop] = section(s);
         if (start < 0) {
@@ -196,8 +199,9 @@ Text randomFile(std::mt19937 &rng)
 {
     static const std::vector<Text> pieces = { "[A]", "[a]", " [ B ] ", "[b", "[A] ; c", "[]",
         "[A]]", "[C", "k=1", "K = 2", " k\t=\t\"3\" ", "j=", "=x", "k", "x=y=z", ";k=9",
-        "\tj = \" \" ", "", " ", "junk", Text("\0\xFF", 2), "\r", "[", "=", "\xC3\xA9=\xC3\xA9" };
-    static const std::vector<Text> ends = { "\n", "\r\n", "\n", "" };
+        "\tj = \" \" ", "", " ", "junk", Text("\0\xFF", 2), "\r", "[", "=", "\xC3\xA9=\xC3\xA9",
+        "k='1'" };
+    static const std::vector<Text> ends = { "\n", "\r\n", "\n", "", "\r", "\r\r\n" };
     Text file = std::uniform_int_distribution<int>(0, 5)(rng) == 0 ? "\xEF\xBB\xBF" : "";
     const int count = std::uniform_int_distribution<int>(0, 12)(rng);
     for (int i = 0; i < count; ++i)
@@ -218,7 +222,8 @@ TEST(ProfileFuzz, AgreesWithTheModel)
 {
     static const std::vector<Text> sections = { "A", "a", "B", "b", "C" };
     static const std::vector<Text> keys = { "k", "K", "j", "x" };
-    static const std::vector<Text> values = { "1", "", " v ", "\"q\"", "a=b", "\xC3\xA9", "0x14" };
+    static const std::vector<Text> values = { "1", "", " v ", "\"q\"", "a=b", "\xC3\xA9", "0x14",
+        "'s'", "'" };
     std::mt19937 rng(20261208);
     const auto stop = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     const QString none = u"<none>"_s;

@@ -77,7 +77,21 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileRead,
                         u"k"_s, u"1"_s },
                 ReadCase{ "Utf8Value", bytes("[A]\nk=\xC3\xA9\n"), u"A"_s, u"k"_s,
                         QString(QChar(0xE9)) },
-                ReadCase{ "EmptyFile", QByteArray(), u"A"_s, u"k"_s, Missing }),
+                ReadCase{ "EmptyFile", QByteArray(), u"A"_s, u"k"_s, Missing },
+                ReadCase{ "BareCrEndsLines", bytes("[A]\rj=0\rk=7\r"), u"A"_s, u"k"_s, u"7"_s },
+                ReadCase{
+                        "CrCrLfEndsOneLine", bytes("[A]\r\r\nk=7\r\r\n"), u"A"_s, u"k"_s, u"7"_s },
+                ReadCase{ "OnePairOfSingleQuotesRemoved", bytes("[A]\nk='250000'\n"), u"A"_s,
+                        u"k"_s, u"250000"_s },
+                ReadCase{ "MixedQuotesKept", bytes("[A]\nk='1\"\n"), u"A"_s, u"k"_s, u"'1\""_s },
+                ReadCase{ "Utf16LittleEndian",
+                        QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xE9\0", 18), u"A"_s, u"k"_s,
+                        QString(QChar(0xE9)) },
+                ReadCase{ "Utf16BigEndian",
+                        QByteArray("\xFE\xFF\0[\0A\0]\0\n\0k\0=\0"
+                                   "1",
+                                16),
+                        u"A"_s, u"k"_s, u"1"_s }),
         rowName<ReadCase>);
 
 namespace {
@@ -135,7 +149,26 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileWrite,
                 WriteCase{ "QuotesValueThatReadingWouldTrim", bytes("[A]\nk=1\n"), u"A"_s, u"k"_s,
                         u" x "_s, bytes("[A]\nk=\" x \"\n") },
                 WriteCase{ "QuotesQuotedValue", bytes("[A]\n"), u"A"_s, u"k"_s, u"\"q\""_s,
-                        bytes("[A]\nk=\"\"q\"\"\n") }),
+                        bytes("[A]\nk=\"\"q\"\"\n") },
+                WriteCase{ "QuotesSingleQuotedValue", bytes("[A]\n"), u"A"_s, u"k"_s, u"'q'"_s,
+                        bytes("[A]\nk=\"'q'\"\n") },
+                WriteCase{ "CrOnlyFileGetsCrLines", bytes("[A]\rx=1\r[B]\r"), u"A"_s, u"k"_s,
+                        u"2"_s, bytes("[A]\rx=1\rk=2\r[B]\r") },
+                WriteCase{ "CrCrLfFileKeepsItsLineEnds", bytes("[A]\r\r\nk=1\r\r\n"), u"B"_s,
+                        u"k"_s, u"2"_s, bytes("[A]\r\r\nk=1\r\r\n[B]\r\r\nk=2\r\r\n") },
+                WriteCase{ "Utf16LittleEndianStaysSo", QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0", 12),
+                        u"A"_s, u"k"_s, QString(QChar(0x20AC)),
+                        QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xAC\x20\r\0\n\0", 22) },
+                WriteCase{ "Utf16KeepsZeroWidthSpaceAfterTheMark",
+                        QByteArray("\xFF\xFE\xFF\xFE;\0", 6), u"A"_s, u"k"_s, u"1"_s,
+                        QByteArray("\xFF\xFE\xFF\xFE;\0\n\0[\0A\0]\0\n\0k\0=\0"
+                                   "1\0\n\0",
+                                24) },
+                WriteCase{ "Utf16BigEndianStaysSo", QByteArray("\xFE\xFF\0[\0A\0]", 8), u"A"_s,
+                        u"k"_s, u"1"_s,
+                        QByteArray("\xFE\xFF\0[\0A\0]\0\n\0k\0=\0"
+                                   "1\0\n",
+                                18) }),
         rowName<WriteCase>);
 
 TEST(ProfileWrite, RefusesNamesAndValuesThatWouldNotReadBack)

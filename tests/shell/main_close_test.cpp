@@ -33,18 +33,51 @@ TEST_F(MainWindowTest, ExitFromEachSourceSavesAndClosesTheWindow)
     }
 }
 
-TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpenAndTheSecondCloseEndsIt)
+namespace {
+
+struct SecondClose
+{
+    const char *name;
+    bool causeGone; // the save can succeed again by the second close
+};
+
+void PrintTo(const SecondClose &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class MainSecondCloseTest : public MainWindowTest, public testing::WithParamInterface<SecondClose>
+{
+};
+
+} // namespace
+
+TEST_P(MainSecondCloseTest, FailedSaveKeepsTheWindowOpenAndTheNextCloseTriesAgainThenEndsIt)
 {
     haveSettings();
     start();
+    window->edtDownPayment->setFloatValue(25000);
+    window->edtSalesPrice->setFocus(Qt::OtherFocusReason);
+    window->edtDownPayment->setFocus(Qt::OtherFocusReason); // the pass takes the new value
     files.failReplace = true;
     EXPECT_FALSE(closeWindow());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(feedback.information, QStringList{ lw::core::unidentifiedErrorMessage() });
+    files.failReplace = !GetParam().causeGone;
     EXPECT_TRUE(closeWindow()) << "nobody is trapped in the program";
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(feedback.information.size(), 1) << "the second close does not try again";
+    EXPECT_EQ(feedback.information.size(), 1) << "the user was told once";
+    EXPECT_EQ(files.replacements, GetParam().causeGone ? 1 : 0);
+    if (GetParam().causeGone) {
+        EXPECT_TRUE(savedLines().contains("Downpayment=25000"));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cause, MainSecondCloseTest,
+        testing::Values(SecondClose{ "Gone", true }, SecondClose{ "StillThere", false }),
+        [](const testing::TestParamInfo<SecondClose> &row) {
+            return std::string(row.param.name);
+        });
 
 TEST_F(MainWindowTest, UnidentifiedErrorsFromHandlersAreReportedAndTheProgramGoesOn)
 {
@@ -83,3 +116,47 @@ TEST_F(MainWindowTest, ValuesTooWideForTheirFieldsAreUsedAndWrittenBackUnchanged
     EXPECT_TRUE(closeWindow());
     EXPECT_TRUE(savedLines().contains("SalesPrice=9999999999999"));
 }
+
+namespace {
+
+struct SessionEnd
+{
+    const char *name;
+    bool saveFails;
+};
+
+void PrintTo(const SessionEnd &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class MainSessionEndTest : public MainWindowTest, public testing::WithParamInterface<SessionEnd>
+{
+};
+
+} // namespace
+
+TEST_P(MainSessionEndTest, SavesAsACloseWouldWithoutAskingAnything)
+{
+    haveSettings("; kept\n");
+    start();
+    window->edtDownPayment->setFloatValue(25000);
+    window->edtSalesPrice->setFocus(Qt::OtherFocusReason);
+    window->edtDownPayment->setFocus(Qt::OtherFocusReason);
+    files.failReplace = GetParam().saveFails;
+    ASSERT_TRUE(application.sessionEnd) << "the window takes part in the session's end";
+    EXPECT_EQ(application.sessionEnd(), !GetParam().saveFails);
+    EXPECT_TRUE(feedback.information.isEmpty()) << "nobody may be there to answer";
+    EXPECT_TRUE(feedback.errors.isEmpty());
+    EXPECT_EQ(files.replacements, GetParam().saveFails ? 0 : 1);
+    if (!GetParam().saveFails) {
+        EXPECT_TRUE(savedLines().contains("Downpayment=25000"));
+        EXPECT_TRUE(savedLines().contains("; kept"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Save, MainSessionEndTest,
+        testing::Values(SessionEnd{ "Succeeds", false }, SessionEnd{ "Fails", true }),
+        [](const testing::TestParamInfo<SessionEnd> &row) {
+            return std::string(row.param.name);
+        });

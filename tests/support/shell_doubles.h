@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 
 #include <QList>
@@ -80,11 +81,13 @@ struct RecordingWindowChrome final : platform::WindowChrome
     }
 };
 
-/// Records the tool-tip delays; activation and raising have nothing to record.
+/// Records the tool-tip delays and keeps the session-end handler for the test to call;
+/// activation and raising have nothing to record.
 struct RecordingApplicationHooks final : platform::ApplicationHooks
 {
     int hintPause = -1;
     int hintHidePause = -1;
+    std::function<bool()> sessionEnd;
 
     void setActivationHandler(std::function<void()>) override { }
 
@@ -95,6 +98,11 @@ struct RecordingApplicationHooks final : platform::ApplicationHooks
     }
 
     void bringActiveWindowToFront() override { }
+
+    void setSessionEndHandler(std::function<bool()> handler) override
+    {
+        sessionEnd = std::move(handler);
+    }
 };
 
 /// Folders the test chose.

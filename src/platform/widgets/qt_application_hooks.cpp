@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QProxyStyle>
+#include <QSessionManager>
 #include <QToolTip>
 #include <QWidget>
 
@@ -62,6 +63,32 @@ void QtApplicationHooks::bringActiveWindowToFront()
 {
     if (QWidget *window = QApplication::activeWindow())
         window->raise();
+}
+
+void QtApplicationHooks::setSessionEndHandler(std::function<bool()> handler)
+{
+    m_sessionEnd = std::move(handler);
+    if (m_signals)
+        return;
+    m_signals = std::make_unique<TerminationSignals>([this](int) {
+        endSession();
+    });
+#if QT_CONFIG(sessionmanager)
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) {
+        endSession();
+    });
+#endif
+}
+
+void QtApplicationHooks::endSession()
+{
+    // A second signal while the first one is being handled changes nothing.
+    if (m_sessionEnded)
+        return;
+    m_sessionEnded = true;
+    const bool saved = !m_sessionEnd || m_sessionEnd();
+    // exit, not quit: quit would first ask every window to close, and a close may ask the user.
+    QCoreApplication::exit(saved ? 0 : 1);
 }
 
 bool QtApplicationHooks::eventFilter(QObject *watched, QEvent *event)

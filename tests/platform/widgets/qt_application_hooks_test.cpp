@@ -1,7 +1,10 @@
 #include "platform/widgets/qt_application_hooks.h"
 
+#include <csignal>
+
 #include <QApplication>
 #include <QHelpEvent>
+#include <QTimer>
 #include <QToolTip>
 #include <QWidget>
 
@@ -48,5 +51,64 @@ TEST(QtApplicationHooksTest, OnlyAControlWithItsOwnTooltipShowsOne)
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), withTooltip.toolTip());
 }
+
+} // namespace
+
+namespace {
+
+struct SessionSignal
+{
+    const char *name;
+    int number;
+    bool saved; // what the session-end handler reports
+};
+
+void PrintTo(const SessionSignal &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class QtApplicationHooksSessionTest : public testing::TestWithParam<SessionSignal>
+{
+};
+
+struct sigaction currentAction(int number)
+{
+    struct sigaction action = {};
+    ::sigaction(number, nullptr, &action);
+    return action;
+}
+
+TEST_P(QtApplicationHooksSessionTest, SignalEndsTheApplicationThroughTheHandler)
+{
+    const SessionSignal &row = GetParam();
+    const auto before = currentAction(row.number).sa_handler;
+    int calls = 0;
+    {
+        lw::platform::QtApplicationHooks hooks;
+        hooks.setSessionEndHandler([&] {
+            ++calls;
+            return row.saved;
+        });
+        QTimer::singleShot(0, [&] {
+            ::raise(row.number);
+            ::raise(row.number); // a second one while the first waits changes nothing
+        });
+        QTimer::singleShot(10000, [] {
+            QCoreApplication::exit(99);
+        });
+        EXPECT_EQ(QApplication::exec(), row.saved ? 0 : 1);
+        EXPECT_EQ(calls, 1);
+    }
+    EXPECT_EQ(currentAction(row.number).sa_handler, before) << "the old handler is back";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, QtApplicationHooksSessionTest,
+        testing::Values(SessionSignal{ "Term", SIGTERM, true },
+                SessionSignal{ "Hangup", SIGHUP, true }, SessionSignal{ "Interrupt", SIGINT, true },
+                SessionSignal{ "TermWithFailedSave", SIGTERM, false }),
+        [](const testing::TestParamInfo<SessionSignal> &row) {
+            return std::string(row.param.name);
+        });
 
 } // namespace
