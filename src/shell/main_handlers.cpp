@@ -25,6 +25,7 @@ void TfrmMain::connectHandlers()
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
     connectFieldExits();
     connectStatusBar();
+    connectOnline();
 }
 
 void TfrmMain::connectFieldExits()
@@ -106,7 +107,7 @@ void TfrmMain::statusBarPanelClick(
         return;
     // A failure to open the site must leave the bar usable; the shell already beeps for it.
     try {
-        Q_EMIT goOnlineRequested(statusBar);
+        GoOnline(statusBar);
     } catch (...) { }
 }
 
