@@ -209,6 +209,7 @@ private:
     bool FHandlersInstalled = false; // errors reach AppOnException from here on
     bool FRecovering = false; // inside the math-error recovery
     bool FSaveFailed = false; // the next close request closes without saving
+    std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
 };
 
 /// The one main window of the application while it exists.

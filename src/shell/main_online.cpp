@@ -1,4 +1,5 @@
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "core/maker_addresses.h"
 #include "shell/Main.h"
@@ -32,6 +33,7 @@ void TfrmMain::connectOnline()
     for (QAction *entry : std::as_const(entries))
         connect(entry, &QAction::triggered, this, goOnlineFrom(entry));
     imgScreenShot->installEventFilter(this);
+    statusBar->installEventFilter(this);
 }
 
 std::optional<QString> TfrmMain::onlineAddress(const QObject *Sender) const
@@ -73,6 +75,13 @@ void TfrmMain::imgScreenShotClick()
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == statusBar && event->type() == QEvent::MouseButtonRelease && FPopupAfterRelease) {
+        // After the bar has handled the release as a click.
+        QTimer::singleShot(0, mnuPop, [menu = mnuPop, at = *FPopupAfterRelease] {
+            menu->popup(at);
+        });
+        FPopupAfterRelease.reset();
+    }
     if (watched == imgScreenShot && event->type() == QEvent::MouseButtonRelease) {
         const auto *release = static_cast<QMouseEvent *>(event);
         if (release->button() == Qt::LeftButton
