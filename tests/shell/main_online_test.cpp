@@ -1,3 +1,5 @@
+#include <optional>
+
 #include <QMenu>
 
 #include "main_fixture.h"
@@ -39,6 +41,21 @@ protected:
         MainWindowTest::SetUp();
         haveSettings();
     }
+};
+
+/// The window on the real desktop shell, with a fake xdg-open of the given kind.
+class MainRealShellTest : public MainOnlineTest
+{
+protected:
+    void startWithOpener(FakeXdgOpen::Kind kind)
+    {
+        opener.emplace(kind);
+        shell = &realShell;
+        start();
+    }
+
+    std::optional<FakeXdgOpen> opener;
+    lw::platform::XdgDesktopShell realShell;
 };
 
 struct Destination
@@ -139,16 +156,13 @@ TEST_F(MainOnlineTest, ARefusedAddressOnlyBeeps)
     EXPECT_TRUE(feedback.information.isEmpty()) << "no message box";
 }
 
-TEST_F(MainOnlineTest, RealClicksReachARealOpenerWithExactlyTheAddress)
+TEST_F(MainRealShellTest, RealClicksReachARealOpenerWithExactlyTheAddress)
 {
-    const FakeXdgOpen opener(FakeXdgOpen::Kind::Logging);
-    lw::platform::XdgDesktopShell realShell;
-    shell = &realShell;
-    start();
+    startWithOpener(FakeXdgOpen::Kind::Logging);
     QTest::mouseClick(window->btnUpdate, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
             [&] {
-                return opener.calls().size() == 1;
+                return opener->calls().size() == 1;
             },
             3000));
     QMenu *online = shownOnlineMenu(*window);
@@ -156,28 +170,25 @@ TEST_F(MainOnlineTest, RealClicksReachARealOpenerWithExactlyTheAddress)
             online, Qt::LeftButton, {}, online->actionGeometry(window->mnuWOSupport).center());
     ASSERT_TRUE(QTest::qWaitFor(
             [&] {
-                return opener.calls().size() == 2;
+                return opener->calls().size() == 2;
             },
             3000));
     clickWebPanel(*window, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
             [&] {
-                return opener.calls().size() == 3;
+                return opener->calls().size() == 3;
             },
             3000));
-    EXPECT_EQ(opener.calls(),
+    EXPECT_EQ(opener->calls(),
             QStringList({ QStringLiteral("[https://www.ferrowind.example/updates/LWC451.htm]"),
                     QStringLiteral("[https://www.ferrowind.example/faq.htm?ref=LWC451]"),
                     QStringLiteral("[https://www.brannock.example/?ref=LWC451]") }));
     EXPECT_EQ(feedback.beeps, 0);
 }
 
-TEST_F(MainOnlineTest, AFailingOpenerIsHeardOnceAfterTheClick)
+TEST_F(MainRealShellTest, AFailingOpenerIsHeardOnceAfterTheClick)
 {
-    const FakeXdgOpen opener(FakeXdgOpen::Kind::Failing);
-    lw::platform::XdgDesktopShell realShell;
-    shell = &realShell;
-    start();
+    startWithOpener(FakeXdgOpen::Kind::Failing);
     QTest::mouseClick(window->btnUpdate, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor(
             [&] {
@@ -188,12 +199,9 @@ TEST_F(MainOnlineTest, AFailingOpenerIsHeardOnceAfterTheClick)
     EXPECT_EQ(feedback.beeps, 1);
 }
 
-TEST_F(MainOnlineTest, NoOpenerOnThePathIsOneBeepAndNothingWorse)
+TEST_F(MainRealShellTest, NoOpenerOnThePathIsOneBeepAndNothingWorse)
 {
-    const FakeXdgOpen opener(FakeXdgOpen::Kind::Missing);
-    lw::platform::XdgDesktopShell realShell;
-    shell = &realShell;
-    start();
+    startWithOpener(FakeXdgOpen::Kind::Missing);
     clickWebPanel(*window, Qt::RightButton);
     EXPECT_EQ(feedback.beeps, 1);
     EXPECT_TRUE(feedback.information.isEmpty());
