@@ -197,7 +197,7 @@ private:
         }
     }
 
-    void reportError(std::exception_ptr error);
+    void reportError(const std::exception_ptr &error);
 
     const ShellServices FServices;
     numeric::TOvcIntlSup FIntl;

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "core/app_texts.h"
 #include "core/factory_inputs.h"
 #include "core/maker_addresses.h"
@@ -116,7 +118,7 @@ void TfrmMain::statusBarResize()
     HintPanel->setWidth(statusBar->width() - (WebPanel->Width() + 2));
 }
 
-void TfrmMain::reportError(std::exception_ptr error)
+void TfrmMain::reportError(const std::exception_ptr &error)
 {
     if (FHandlersInstalled) {
         AppOnException(error);
@@ -135,7 +137,7 @@ void TfrmMain::reportError(std::exception_ptr error)
 void TfrmMain::AppOnException(std::exception_ptr error)
 {
     try {
-        std::rethrow_exception(error);
+        std::rethrow_exception(std::move(error));
     } catch (const core::MathError &) {
         FServices.feedback.showInformation(core::informationCaption(), core::mathErrorMessage());
         recoverFromMathError();
