@@ -12,8 +12,8 @@
 #include "platform/system_folders.h"
 #include "platform/widgets/qt_application_hooks.h"
 #include "platform/widgets/qt_clipboard.h"
-#include "platform/widgets/qt_desktop_shell.h"
 #include "platform/widgets/qt_user_feedback.h"
+#include "platform/xdg_desktop_shell.h"
 
 int main(int argc, char **argv)
 {
@@ -29,7 +29,7 @@ int main(int argc, char **argv)
     // Every window's title is exactly its own: no application name is appended to any.
     lw::platform::QtUserFeedback feedback(lw::core::applicationTitle());
     lw::platform::QtClipboard clipboard;
-    lw::platform::QtDesktopShell desktop;
+    lw::platform::XdgDesktopShell desktop;
     lw::platform::AbsentWindowChrome chrome;
     lw::platform::QtApplicationHooks hooks;
     lw::platform::DiskFileStore files;

@@ -1,7 +1,6 @@
 // One field exit in the whole calculator window on the offscreen platform: the focus moves
 // from the price to the down payment, the price is validated, a calculation pass writes the
 // results and sentences, and the window repaints what changed.
-#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "support/recording_file_store.h"
 #include "support/recording_services.h"
 #include "support/shell_doubles.h"
+#include "timing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,18 +44,8 @@ struct Window
             feedback, clipboard, desktop, chrome, application, files, locale, folders } };
 };
 
-double microseconds(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-            .count();
-}
-
-double percentile(std::vector<double> times, double share)
-{
-    const auto at = times.begin() + static_cast<std::ptrdiff_t>(share * (times.size() - 1));
-    std::nth_element(times.begin(), at, times.end());
-    return *at;
-}
+using lw::bench::microseconds;
+using lw::bench::percentile;
 
 void BM_FieldExitInTheWindow(benchmark::State &state)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 namespace lw::platform {
@@ -9,11 +11,14 @@ namespace lw::platform {
 class DesktopShell
 {
 public:
+    /// Runs on the thread that asked, at most once, when an open that had started failed.
+    using LateFailure = std::function<void()>;
+
     virtual ~DesktopShell() = default;
 
-    /// Hands target over; false when the desktop refused it. A target with a scheme is an
-    /// address, anything else a local path.
-    [[nodiscard]] virtual bool open(const QString &target) = 0;
+    /// Hands target over; false when it was refused before anything started. The opener may
+    /// still fail afterwards: then onLateFailure runs (when set), from the event loop.
+    [[nodiscard]] virtual bool open(const QString &target, LateFailure onLateFailure) = 0;
 };
 
 } // namespace lw::platform

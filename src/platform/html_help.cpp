@@ -38,7 +38,7 @@ void HtmlHelp::openPage(const QString &path)
     // user learns that the help is not installed.
     if (!QFileInfo(path).isFile())
         throw HelpError(QString(u"Cannot find the help page " + path).toStdString());
-    if (!m_shell.open(path))
+    if (!m_shell.open(path, {}))
         throw HelpError(QString(u"Cannot open the help page " + path).toStdString());
 }
 

@@ -178,7 +178,15 @@ bool TfrmMain::HandleSysCommand(std::uint32_t command)
 
 void TfrmMain::contextMenuEvent(QContextMenuEvent *event)
 {
-    mnuPop->popup(event->globalPos());
+    // Here the menu comes with the press. Over the status bar it waits for the release, which
+    // may be a click on the web panel: that click must not be swallowed by the menu.
+    const QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse
+            && statusBar->rect().contains(statusBar->mapFromGlobal(at))) {
+        FPopupAfterRelease = at;
+        return;
+    }
+    mnuPop->popup(at);
 }
 
 core::CalculatorControls TfrmMain::controls()

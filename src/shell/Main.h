@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include <QFrame>
 #include <QLabel>
@@ -20,6 +22,7 @@
 #include "shell/statusbar/abfStatusBars.h"
 #include "widgets/numeric/field/ovcnf.h"
 #include "widgets/numeric/ovcintl.h"
+#include "widgets/url/ovcurl.h"
 
 namespace lw::shell {
 
@@ -54,6 +57,8 @@ public:
     void statusBarPanelClick(TabfStatusPanel *Panel, Qt::MouseButton Button,
             Qt::KeyboardModifiers Shift, int X, int Y);
     void statusBarResize();
+    void GoOnline(QObject *Sender);
+    void imgScreenShotClick();
 
     // The top panel.
     QFrame *pnlTop = nullptr;
@@ -62,7 +67,7 @@ public:
     QPushButton *btnHelp = nullptr;
     QPushButton *btnAbout = nullptr;
     QPushButton *btnExit = nullptr;
-    QLabel *UrlOnline = nullptr;
+    url::TOvcURL *UrlOnline = nullptr;
 
     // The notebook and the calculator page.
     TOvcNotebook *nbkMain = nullptr;
@@ -110,6 +115,14 @@ public:
     QAction *mnuWOMailSuggestions = nullptr;
     QAction *mnuWOMailSupport = nullptr;
     QMenu *mnuInternetDownload = nullptr;
+    // The trial versions, in the order of the maker's products.
+    QAction *mnuIDHomestakeSuite = nullptr;
+    QAction *mnuIDAmortisationPlanner = nullptr;
+    QAction *mnuIDRefinanceAdvisor = nullptr;
+    QAction *mnuIDRentOrBuyCalculator = nullptr;
+    QAction *mnuIDSavingsGoalPlanner = nullptr;
+    QAction *mnuIDLoanComparisonDesk = nullptr;
+    QAction *mnuIDHouseholdBudgetBook = nullptr;
     QAction *mnuWOCheckForUpdate = nullptr;
     QAction *Contents1 = nullptr;
     QAction *mnuHelpDisclaimer = nullptr;
@@ -121,15 +134,13 @@ public:
     QAction *mnuPopExit = nullptr;
 
 Q_SIGNALS:
-    /// A command asks to open the maker's web site, on behalf of the control that gives it.
-    void goOnlineRequested(QObject *sender);
-
     /// A calculation pass begins; it may still end in a math error.
     void calculationStarted();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Building the window, in the order of its parts.
@@ -154,6 +165,11 @@ private:
     void connectHandlers();
     void connectFieldExits();
     void connectStatusBar();
+    void connectOnline();
+    /// The address GoOnline opens for Sender; nullopt for a sender it does not know.
+    std::optional<QString> onlineAddress(const QObject *Sender) const;
+    /// The entries of the trial versions, in the order of the maker's products.
+    static const std::array<QAction * TfrmMain::*, 7> &trialEntries();
     void syncTermFocus();
 
     // Start-up and shutdown.
@@ -183,7 +199,7 @@ private:
         }
     }
 
-    void reportError(std::exception_ptr error);
+    void reportError(const std::exception_ptr &error);
 
     const ShellServices FServices;
     numeric::TOvcIntlSup FIntl;
@@ -195,6 +211,7 @@ private:
     bool FHandlersInstalled = false; // errors reach AppOnException from here on
     bool FRecovering = false; // inside the math-error recovery
     bool FSaveFailed = false; // the next close request closes even if its save fails
+    std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
 };
 
 /// The one main window of the application while it exists.

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "core/app_texts.h"
 #include "core/factory_inputs.h"
 #include "core/maker_addresses.h"
@@ -25,6 +27,7 @@ void TfrmMain::connectHandlers()
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
     connectFieldExits();
     connectStatusBar();
+    connectOnline();
 }
 
 void TfrmMain::connectFieldExits()
@@ -106,7 +109,7 @@ void TfrmMain::statusBarPanelClick(
         return;
     // A failure to open the site must leave the bar usable; the shell already beeps for it.
     try {
-        Q_EMIT goOnlineRequested(statusBar);
+        GoOnline(statusBar);
     } catch (...) { }
 }
 
@@ -115,7 +118,7 @@ void TfrmMain::statusBarResize()
     HintPanel->setWidth(statusBar->width() - (WebPanel->Width() + 2));
 }
 
-void TfrmMain::reportError(std::exception_ptr error)
+void TfrmMain::reportError(const std::exception_ptr &error)
 {
     if (FHandlersInstalled) {
         AppOnException(error);
@@ -134,7 +137,7 @@ void TfrmMain::reportError(std::exception_ptr error)
 void TfrmMain::AppOnException(std::exception_ptr error)
 {
     try {
-        std::rethrow_exception(error);
+        std::rethrow_exception(std::move(error));
     } catch (const core::MathError &) {
         FServices.feedback.showInformation(core::informationCaption(), core::mathErrorMessage());
         recoverFromMathError();

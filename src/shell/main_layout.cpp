@@ -98,12 +98,14 @@ void TfrmMain::createTopPanel(QWidget *client)
     btnAbout =
             createToolButton(81, QStringLiteral(" About ..."), glyphIcon(QStringLiteral("about")));
     btnExit = createToolButton(625, QStringLiteral(" Exit"), glyphIcon(QStringLiteral("exit")));
-    UrlOnline = new QLabel(QStringLiteral("UrlOnline"), pnlTop); // owned by the panel
+    // Owned by the panel.
+    UrlOnline = new url::TOvcURL(FServices.desktop, FServices.feedback, pnlTop);
+    UrlOnline->setCaption(QStringLiteral("UrlOnline"));
     UrlOnline->setGeometry(198, 9, 43, 13);
     QFont urlFont = pixelFont(QStringLiteral("MS Sans Serif"), 11);
     urlFont.setUnderline(true);
     UrlOnline->setFont(urlFont);
-    UrlOnline->setStyleSheet(QStringLiteral("color: blue"));
+    UrlOnline->setFontColor(Qt::blue);
     UrlOnline->hide();
 }
 

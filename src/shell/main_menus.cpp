@@ -34,17 +34,6 @@ std::pair<QAction *, QAction *> addHiddenPrintEntries(QMenu *menu, const QString
     return { setup, hidden(QStringLiteral("&Print...")) };
 }
 
-// The maker's other programs, each a trial version to download.
-constexpr const char16_t *TrialProducts[] = {
-    u"Homestake Suite",
-    u"Amortisation Planner",
-    u"Refinance Advisor",
-    u"Rent or Buy Calculator",
-    u"Savings Goal Planner",
-    u"Loan Comparison Desk",
-    u"Household Budget Book",
-};
-
 } // namespace
 
 void TfrmMain::createMainMenu()
@@ -91,12 +80,23 @@ void TfrmMain::createOnlineMenu()
     online->addSeparator();
     mnuInternetDownload = online->addMenu(glyphIcon(QStringLiteral("download")),
             QStringLiteral("&Trial Versions of Financial Software"));
-    for (const char16_t *product : TrialProducts)
-        addEntry(mnuInternetDownload, QString::fromUtf16(product), QStringLiteral("product"));
+    for (std::size_t i = 0; i < core::maker::Products.size(); ++i)
+        this->*trialEntries()[i] = addEntry(mnuInternetDownload,
+                core::maker::Products[i].name.toString(), QStringLiteral("product"));
     online->addSeparator();
     mnuWOCheckForUpdate =
             addEntry(online, QStringLiteral("Check for a &New Version of this Software ..."),
                     QStringLiteral("update"));
+}
+
+const std::array<QAction * TfrmMain::*, 7> &TfrmMain::trialEntries()
+{
+    static constexpr std::array<QAction * TfrmMain::*, 7> entries{ &TfrmMain::mnuIDHomestakeSuite,
+        &TfrmMain::mnuIDAmortisationPlanner, &TfrmMain::mnuIDRefinanceAdvisor,
+        &TfrmMain::mnuIDRentOrBuyCalculator, &TfrmMain::mnuIDSavingsGoalPlanner,
+        &TfrmMain::mnuIDLoanComparisonDesk, &TfrmMain::mnuIDHouseholdBudgetBook };
+    static_assert(entries.size() == core::maker::Products.size());
+    return entries;
 }
 
 void TfrmMain::createHelpMenu()

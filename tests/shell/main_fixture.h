@@ -62,7 +62,7 @@ protected:
     /// Creates the window (running its start-up steps) and shows it active.
     void start()
     {
-        const shell::ShellServices services{ feedback, clipboard, desktop, *chrome, application,
+        const shell::ShellServices services{ feedback, clipboard, *shell, *chrome, application,
             files, locale, folders };
         window = std::make_unique<shell::TfrmMain>(services);
         window->show();
@@ -95,6 +95,7 @@ protected:
     CLocaleSource locale;
     FixedFolders folders;
     platform::WindowChrome *chrome = &noChrome; // tests may hand in one with frame services
+    platform::DesktopShell *shell = &desktop; // or the real one, against a fake opener
     std::unique_ptr<shell::TfrmMain> window;
 };
 

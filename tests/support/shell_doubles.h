@@ -15,17 +15,20 @@
 
 namespace lw::test {
 
-/// Records what the program asks the desktop to open; can be told to refuse.
+/// Records what the program asks the desktop to open; can be told to refuse at once, and
+/// keeps the last late-failure callback so a test can report that the opener failed later.
 struct RecordingDesktopShell final : platform::DesktopShell
 {
     QStringList opened;
     bool refusing = false;
+    LateFailure lastLateFailure;
 
-    bool open(const QString &target) override
+    bool open(const QString &target, LateFailure onLateFailure) override
     {
         if (refusing)
             return false;
         opened << target;
+        lastLateFailure = std::move(onLateFailure);
         return true;
     }
 };
