@@ -3,14 +3,16 @@
 #include <functional>
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 
 #include "platform/application_hooks.h"
 
 namespace lw::platform {
 
 /// The hooks over the running QApplication: its state changes, and the tool-tip events of
-/// every widget: a widget's own tooltip shows with the program's own delays, and a widget
-/// without one shows none.
+/// every widget: a widget's own tooltip shows with the program's own delays, in the program's
+/// own hint window once one is set, and a widget without one shows none.
 class QtApplicationHooks final : public QObject, public ApplicationHooks
 {
 public:
@@ -21,13 +23,23 @@ public:
     void setActivationHandler(std::function<void()> handler) override;
     void setHintTiming(int pauseMs, int hidePauseMs) override;
     void bringActiveWindowToFront() override;
+    void setHintWindowClass(HintWindowClass windowClass) override;
+    void setShowHintHandler(ShowHintHandler handler) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showHint(QWidget *control, QPoint cursor);
+    void releaseHint();
+
     std::function<void()> m_activate;
     int m_hidePauseMs = -1; // Qt's own length-based duration until set
+    HintWindowClass m_hintWindowClass;
+    ShowHintHandler m_showHint;
+    std::unique_ptr<HintWindow> m_hintWindow; // made from the class at the first tip
+    QPointer<QWidget> m_hintControl; // the control whose tip shows, until it hides
+    QTimer m_hideTimer;
 };
 
 } // namespace lw::platform
