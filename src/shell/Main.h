@@ -153,7 +153,8 @@ private:
     void createSummary();
     void setTabOrder();
     void createPage2();
-    html::THTMLabel *createProductLabel(const QRect &bounds, const QString &markup);
+    html::THTMLabel *createProductLabel(
+            const QString &name, const QRect &bounds, const QString &markup);
     void createStatusBar(QWidget *client);
     void createHintComponent();
     void createMainMenu();

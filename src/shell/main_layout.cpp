@@ -277,9 +277,12 @@ void TfrmMain::createPage2()
     Panel3->setGeometry(3, 3, 647, 300);
     Panel3->setAutoFillBackground(true);
     Panel3->setBackgroundRole(QPalette::Base);
-    HTMLabel3 = createProductLabel(QRect(10, 12, 207, 20), productHeadingMarkup());
-    HTMLabel2 = createProductLabel(QRect(10, 40, 368, 177), productBodyMarkup());
-    HTMLabel1 = createProductLabel(QRect(10, 219, 629, 76), productContentsMarkup());
+    HTMLabel3 = createProductLabel(
+            QStringLiteral("HTMLabel3"), QRect(10, 12, 207, 20), productHeadingMarkup());
+    HTMLabel2 = createProductLabel(
+            QStringLiteral("HTMLabel2"), QRect(10, 40, 368, 177), productBodyMarkup());
+    HTMLabel1 = createProductLabel(
+            QStringLiteral("HTMLabel1"), QRect(10, 219, 629, 76), productContentsMarkup());
     imgScreenShot = new QLabel(Panel3); // owned by the panel
     imgScreenShot->setObjectName(QStringLiteral("imgScreenShot"));
     const QPixmap picture(QStringLiteral(":/pictures/homestake_screenshot.png"));
@@ -293,9 +296,11 @@ void TfrmMain::createPage2()
     imgScreenShot->setCursor(Qt::PointingHandCursor);
 }
 
-html::THTMLabel *TfrmMain::createProductLabel(const QRect &bounds, const QString &markup)
+html::THTMLabel *TfrmMain::createProductLabel(
+        const QString &name, const QRect &bounds, const QString &markup)
 {
     auto *label = new html::THTMLabel(FServices.desktop, Panel3); // owned by the panel
+    label->setObjectName(name);
     label->setGeometry(bounds);
     label->setTransparent(true);
     label->setLineWidth(0);
