@@ -4,6 +4,7 @@
 #include "core/app_texts.h"
 #include "core/maker_addresses.h"
 #include "platform/gui/colour.h"
+#include "platform/gui/form_fonts.h"
 #include "platform/gui/palette_colour.h"
 #include "shell/Main.h"
 #include "shell/glyphs.h"
@@ -64,6 +65,7 @@ QFont pixelFont(const QString &family, int pixels)
 
 void TfrmMain::createWindow()
 {
+    platform::substituteFormFonts();
     setWindowTitle(QStringLiteral("Loanwright"));
     setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

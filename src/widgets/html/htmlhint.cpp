@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "platform/gui/accessible_factory.h"
+#include "platform/gui/form_fonts.h"
 #include "platform/gui/painter_text_surface.h"
 #include "platform/gui/palette_colour.h"
 #include "widgets/html/component_version.h"
@@ -61,6 +62,7 @@ THTMLHint::THTMLHint(QWidget *owner, platform::ApplicationHooks &application)
         throw EHTMLHintError("Control parent must be a form!");
     if (owner->findChildren<THTMLHint *>(QString(), Qt::FindDirectChildrenOnly).size() >= 2)
         throw EHTMLHintError("Only one instance of THTMLHint allowed on form");
+    platform::substituteFormFonts();
     HintFont.name = QStringLiteral("Tahoma");
     HintFont.colour = platform::systemColour(platform::SystemColour::InfoText);
     const QPointer<QWidget> form(owner);
