@@ -119,7 +119,10 @@ platform::FontSpec THTMLabel::fontSpec() const
 
 QString THTMLabel::hitTest(QPoint point, platform::Rect *linkRect)
 {
-    platform::PainterTextSurface surface(nullptr, fontSpec(), palette());
+    if (!FMeasure) {
+        FMetrics = std::make_unique<platform::PainterTextSurface>(nullptr, fontSpec(), palette());
+        FMeasure = std::make_unique<MeasuringSurface>(*FMetrics);
+    }
     MarkupOptions options = FOptions;
     options.hitTestOnly = true;
     options.hoverLink = -1;
@@ -127,7 +130,7 @@ QString THTMLabel::hitTest(QPoint point, platform::Rect *linkRect)
     options.y = point.y();
     MarkupResult result;
     const platform::Rect r{ 0, 0, width(), height() };
-    if (!DrawMarkup(surface, renderedText(), r, options, result)) {
+    if (!DrawMarkup(*FMeasure, renderedText(), r, options, result)) {
         FHoverLink = -1;
         return {};
     }
@@ -202,6 +205,15 @@ void THTMLabel::clickAnchor(const QString &anchor)
     // A target the desktop cannot open is ignored: the label has nobody to tell.
     if (opensOutside(anchor))
         static_cast<void>(FShell.open(anchor));
+}
+
+void THTMLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+        FMeasure.reset();
+        FMetrics.reset();
+    }
+    QWidget::changeEvent(event);
 }
 
 void THTMLabel::enterEvent(QEnterEvent *event)

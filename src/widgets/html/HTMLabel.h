@@ -1,11 +1,15 @@
 // THTMLabel: a windowless label that paints mini-HTML and opens its links.
 #pragma once
 
+#include <memory>
+
 #include <QStringList>
 #include <QWidget>
 
 #include "platform/desktop_shell.h"
+#include "platform/gui/painter_text_surface.h"
 #include "widgets/html/draw_markup.h"
+#include "widgets/html/measuring_surface.h"
 
 namespace lw::html {
 
@@ -94,6 +98,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     platform::FontSpec fontSpec() const;
@@ -102,6 +107,9 @@ private:
     void setRepainting(T &field, T value);
 
     platform::DesktopShell &FShell;
+    // Hit tests run on every pointer move: the measuring surface lives until the font changes.
+    std::unique_ptr<platform::PainterTextSurface> FMetrics;
+    std::unique_ptr<MeasuringSurface> FMeasure;
     QStringList FHTMLText;
     bool FTransparent = false;
     platform::Colour FColor;
