@@ -1,11 +1,14 @@
-// One field exit in the whole calculator window on the offscreen platform: the focus moves
-// from the price to the down payment, the price is validated, a calculation pass writes the
-// results and sentences, and the window repaints what changed.
+// The whole calculator window on the offscreen platform. One field exit: the focus moves from
+// the price to the down payment, the price is validated, a calculation pass writes the results
+// and sentences, and the window repaints what changed. On page 2: pointer moves over the
+// formatted texts, and painting the page.
+
 #include <chrono>
 #include <vector>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMouseEvent>
 
 #include "shell/Main.h"
 #include "support/recording_file_store.h"
@@ -47,6 +50,12 @@ struct Window
 using lw::bench::microseconds;
 using lw::bench::percentile;
 
+void reportTimes(benchmark::State &state, const std::vector<double> &times)
+{
+    state.counters["median_us"] = percentile(times, 0.5);
+    state.counters["p90_us"] = percentile(times, 0.9);
+}
+
 void BM_FieldExitInTheWindow(benchmark::State &state)
 {
     Window w;
@@ -72,10 +81,69 @@ void BM_FieldExitInTheWindow(benchmark::State &state)
     }
     if (passes == 0 || w.window.edtMonthlyPI->FloatValue() == 0)
         state.SkipWithError("no calculation pass ran");
-    state.counters["median_us"] = percentile(times, 0.5);
-    state.counters["p90_us"] = percentile(times, 0.9);
+    reportTimes(state, times);
 }
 
 BENCHMARK(BM_FieldExitInTheWindow)->UseManualTime()->Iterations(2000);
+
+/// Page 2 shown, the pointer's moves alternating between a link of each label and a place away
+/// from the links, so every move changes the cursor.
+struct Page2
+{
+    Page2() { w.window.nbkMain->setPageIndex(1); }
+
+    static void move(QWidget *label, QPoint at)
+    {
+        QMouseEvent event(QEvent::MouseMove, at, label->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                Qt::NoModifier);
+        QApplication::sendEvent(label, &event);
+    }
+
+    QList<QWidget *> labels() const
+    {
+        return { w.window.HTMLabel3, w.window.HTMLabel2, w.window.HTMLabel1 };
+    }
+
+    Window w;
+};
+
+// One iteration moves over all three labels: three hit tests and three cursor changes.
+void BM_Page2PointerMove(benchmark::State &state)
+{
+    Page2 page;
+    std::vector<double> times;
+    bool onLink = false;
+    for (auto _ : state) {
+        onLink = !onLink;
+        const auto start = std::chrono::steady_clock::now();
+        for (QWidget *label : page.labels())
+            Page2::move(label, onLink ? QPoint(5, 7) : QPoint(label->width() - 2, 2));
+        const double took = microseconds(start);
+        state.SetIterationTime(took / 1e6);
+        times.push_back(took);
+    }
+    if (page.w.window.HTMLabel2->cursor().shape() != Qt::ArrowCursor)
+        state.SkipWithError("the last move away from the links left the hand");
+    reportTimes(state, times);
+}
+
+BENCHMARK(BM_Page2PointerMove)->UseManualTime()->Iterations(2000);
+
+void BM_Page2Paint(benchmark::State &state)
+{
+    Page2 page;
+    QWidget &panel = *page.w.window.Panel3;
+    std::vector<double> times;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        panel.repaint();
+        const double took = microseconds(start);
+        state.SetIterationTime(took / 1e6);
+        times.push_back(took);
+    }
+    reportTimes(state, times);
+}
+
+BENCHMARK(BM_Page2Paint)->UseManualTime()->Iterations(500);
 
 } // namespace

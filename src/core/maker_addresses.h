@@ -35,6 +35,10 @@ inline constexpr std::array<Product, 7> Products{ {
         { u"Household Budget Book", u"https://www.householdbudgetbook.example/" },
 } };
 
+// The sibling product's site root, and the referral its page-2 links carry.
+inline constexpr QStringView ProductSite = u"https://homestake-suite.example/";
+inline constexpr QStringView ProductReferral = u"?ref=LWC451";
+
 // The application's id: the maker's domain reversed, then the program. It names the desktop
 // entry, the icon and the metainfo, and window managers match the running window by it.
 inline constexpr QStringView ApplicationId = u"example.brannock.Loanwright";

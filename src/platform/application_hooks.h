@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "platform/hint_window.h"
+
 namespace lw::platform {
 
 /// Application-wide settings and notifications that are not tied to one window.
@@ -15,6 +17,13 @@ public:
 
     /// Delays of the tool-tips, in milliseconds: before one shows, and how long it stays.
     virtual void setHintTiming(int pauseMs, int hidePauseMs) = 0;
+
+    /// The window class every tool-tip of the application is shown in from now on; an empty
+    /// class restores the toolkit's own.
+    virtual void setHintWindowClass(HintWindowClass windowClass) = 0;
+
+    /// Called before each tool-tip shows; an empty handler removes it.
+    virtual void setShowHintHandler(ShowHintHandler handler) = 0;
 
     /// Raises the application's active window (the main window or a dialog over it).
     virtual void bringActiveWindowToFront() = 0;

@@ -20,6 +20,8 @@
 #include "shell/page_controls.h"
 #include "shell/shell_services.h"
 #include "shell/statusbar/abfStatusBars.h"
+#include "widgets/html/HTMLabel.h"
+#include "widgets/html/htmlhint.h"
 #include "widgets/numeric/field/ovcnf.h"
 #include "widgets/numeric/ovcintl.h"
 #include "widgets/url/ovcurl.h"
@@ -92,12 +94,18 @@ public:
     // The page on the sibling product.
     TOvcTabPage *Page2 = nullptr;
     QWidget *Panel3 = nullptr;
+    html::THTMLabel *HTMLabel3 = nullptr;
+    html::THTMLabel *HTMLabel2 = nullptr;
+    html::THTMLabel *HTMLabel1 = nullptr;
     QLabel *imgScreenShot = nullptr;
 
     // The status bar.
     TabfStatusBar *statusBar = nullptr;
     TabfStatusPanel *WebPanel = nullptr;
     TabfStatusPanel *HintPanel = nullptr;
+
+    // Every tool-tip of the program is drawn by it.
+    html::THTMLHint *HTMLHint1 = nullptr;
 
     // The menus.
     QMenu *mnuPop = nullptr;
@@ -156,7 +164,10 @@ private:
     void createSummary();
     void setTabOrder();
     void createPage2();
+    html::THTMLabel *createProductLabel(
+            const QString &name, const QRect &bounds, const QString &markup);
     void createStatusBar(QWidget *client);
+    void createHintComponent();
     void createMainMenu();
     void createFileMenu();
     void createOnlineMenu();

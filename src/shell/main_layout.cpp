@@ -4,9 +4,11 @@
 #include "core/app_texts.h"
 #include "core/maker_addresses.h"
 #include "platform/gui/colour.h"
+#include "platform/gui/form_fonts.h"
 #include "platform/gui/palette_colour.h"
 #include "shell/Main.h"
 #include "shell/glyphs.h"
+#include "shell/product_page_texts.h"
 
 namespace lw::shell {
 
@@ -63,6 +65,7 @@ QFont pixelFont(const QString &family, int pixels)
 
 void TfrmMain::createWindow()
 {
+    platform::substituteFormFonts();
     setWindowTitle(QStringLiteral("Loanwright"));
     setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -78,6 +81,7 @@ void TfrmMain::createWindow()
     createStatusBar(client);
     createMainMenu();
     createContextMenu();
+    createHintComponent();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     if (const QScreen *shown = screen())
@@ -277,6 +281,12 @@ void TfrmMain::createPage2()
     Panel3->setGeometry(3, 3, 647, 300);
     Panel3->setAutoFillBackground(true);
     Panel3->setBackgroundRole(QPalette::Base);
+    HTMLabel3 = createProductLabel(
+            QStringLiteral("HTMLabel3"), QRect(10, 12, 207, 20), productHeadingMarkup());
+    HTMLabel2 = createProductLabel(
+            QStringLiteral("HTMLabel2"), QRect(10, 40, 368, 177), productBodyMarkup());
+    HTMLabel1 = createProductLabel(
+            QStringLiteral("HTMLabel1"), QRect(10, 219, 629, 76), productContentsMarkup());
     imgScreenShot = new QLabel(Panel3); // owned by the panel
     imgScreenShot->setObjectName(QStringLiteral("imgScreenShot"));
     const QPixmap picture(QStringLiteral(":/pictures/homestake_screenshot.png"));
@@ -288,6 +298,24 @@ void TfrmMain::createPage2()
     imgScreenShot->setAccessibleName(hint);
     // The hand tells that the picture is a link.
     imgScreenShot->setCursor(Qt::PointingHandCursor);
+}
+
+html::THTMLabel *TfrmMain::createProductLabel(
+        const QString &name, const QRect &bounds, const QString &markup)
+{
+    auto *label = new html::THTMLabel(FServices.desktop, Panel3); // owned by the panel
+    label->setObjectName(name);
+    label->setGeometry(bounds);
+    label->setTransparent(true);
+    label->setLineWidth(0);
+    label->setHTMLText({ markup });
+    return label;
+}
+
+void TfrmMain::createHintComponent()
+{
+    HTMLHint1 = new html::THTMLHint(this, FServices.application); // owned by the window
+    HTMLHint1->URLColor = platform::colourBlack;
 }
 
 void TfrmMain::createStatusBar(QWidget *client)

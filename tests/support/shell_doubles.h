@@ -106,6 +106,19 @@ struct RecordingApplicationHooks final : platform::ApplicationHooks
     {
         sessionEnd = std::move(handler);
     }
+
+    void setHintWindowClass(platform::HintWindowClass windowClass) override
+    {
+        hintWindowClass = std::move(windowClass);
+    }
+
+    void setShowHintHandler(platform::ShowHintHandler handler) override
+    {
+        showHint = std::move(handler);
+    }
+
+    platform::HintWindowClass hintWindowClass;
+    platform::ShowHintHandler showHint;
 };
 
 /// Folders the test chose.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QSessionManager>
 #include <QToolTip>
 #include <QWidget>
@@ -31,10 +32,36 @@ private:
     int m_pauseMs;
 };
 
+// The tool-tip shows the part of a hint before its first bar; the rest is for the status bar.
+QString hintShortPart(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+// Below the pointer, where the toolkit puts its own tips.
+const QPoint hintOffset(2, 16);
+
+bool hidesHint(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+    case QEvent::WindowDeactivate:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 QtApplicationHooks::QtApplicationHooks()
 {
+    m_hideTimer.setSingleShot(true);
+    connect(&m_hideTimer, &QTimer::timeout, this, &QtApplicationHooks::releaseHint);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive && m_activate)
@@ -91,10 +118,25 @@ void QtApplicationHooks::endSession()
     QCoreApplication::exit(saved ? 0 : 1);
 }
 
+void QtApplicationHooks::setHintWindowClass(HintWindowClass windowClass)
+{
+    releaseHint();
+    m_hintWindow.reset(); // the next tip makes a window of the new class
+    m_hintWindowClass = std::move(windowClass);
+}
+
+void QtApplicationHooks::setShowHintHandler(ShowHintHandler handler)
+{
+    m_showHint = std::move(handler);
+}
+
 bool QtApplicationHooks::eventFilter(QObject *watched, QEvent *event)
 {
-    // Every event of the application passes here: the cheap test of its type comes first.
-    if (event->type() != QEvent::ToolTip)
+    // Every event of the application passes here: the cheap tests of its type come first.
+    const QEvent::Type type = event->type();
+    if (m_hintControl && (hidesHint(type) || (type == QEvent::Leave && watched == m_hintControl)))
+        releaseHint();
+    if (type != QEvent::ToolTip)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);
     if (widget == nullptr)
@@ -104,8 +146,41 @@ bool QtApplicationHooks::eventFilter(QObject *watched, QEvent *event)
     if (widget->toolTip().isEmpty())
         return true;
     const auto *help = static_cast<QHelpEvent *>(event);
-    QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, m_hidePauseMs);
+    if (!m_hintWindowClass) {
+        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, m_hidePauseMs);
+        return true;
+    }
+    showHint(widget, help->globalPos());
     return true;
+}
+
+void QtApplicationHooks::showHint(QWidget *control, QPoint cursor)
+{
+    QString text = hintShortPart(control->toolTip());
+    HintInfo info;
+    info.control = control;
+    info.position = cursor + hintOffset;
+    const QScreen *screen = control->screen();
+    info.maxWidth = screen != nullptr ? screen->geometry().width() : 0;
+    bool canShow = true;
+    if (m_showHint)
+        m_showHint(text, canShow, info);
+    if (!canShow || text.isEmpty())
+        return;
+    if (!m_hintWindow)
+        m_hintWindow = m_hintWindowClass();
+    m_hintWindow->activateHint(QRect(info.position, QSize(0, 0)), text, info);
+    m_hintControl = control;
+    if (m_hidePauseMs >= 0)
+        m_hideTimer.start(m_hidePauseMs);
+}
+
+void QtApplicationHooks::releaseHint()
+{
+    m_hideTimer.stop();
+    m_hintControl = nullptr;
+    if (m_hintWindow)
+        m_hintWindow->releaseHint();
 }
 
 } // namespace lw::platform

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 
 #include "platform/application_hooks.h"
 #include "platform/termination_signals.h"
@@ -11,9 +13,10 @@
 namespace lw::platform {
 
 /// The hooks over the running QApplication: its state changes, and the tool-tip events of
-/// every widget: a widget's own tooltip shows with the program's own delays, and a widget
-/// without one shows none. Once a session-end handler is set, the session manager's commit
-/// request and the termination signals end the application through it.
+/// every widget: a widget's own tooltip shows with the program's own delays, in the program's
+/// own hint window once one is set, and a widget without one shows none. Once a session-end
+/// handler is set, the session manager's commit request and the termination signals end the
+/// application through it.
 class QtApplicationHooks final : public QObject, public ApplicationHooks
 {
 public:
@@ -25,18 +28,27 @@ public:
     void setHintTiming(int pauseMs, int hidePauseMs) override;
     void bringActiveWindowToFront() override;
     void setSessionEndHandler(std::function<bool()> handler) override;
+    void setHintWindowClass(HintWindowClass windowClass) override;
+    void setShowHintHandler(ShowHintHandler handler) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void endSession();
+    void showHint(QWidget *control, QPoint cursor);
+    void releaseHint();
 
     std::function<void()> m_activate;
     std::function<bool()> m_sessionEnd;
     std::unique_ptr<TerminationSignals> m_signals; // from the first session-end handler on
     bool m_sessionEnded = false;
     int m_hidePauseMs = -1; // Qt's own length-based duration until set
+    HintWindowClass m_hintWindowClass;
+    ShowHintHandler m_showHint;
+    std::unique_ptr<HintWindow> m_hintWindow; // made from the class at the first tip
+    QPointer<QWidget> m_hintControl; // the control whose tip shows, until it hides
+    QTimer m_hideTimer;
 };
 
 } // namespace lw::platform

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QTest>
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
@@ -50,6 +51,62 @@ TEST(QtApplicationHooksTest, OnlyAControlWithItsOwnTooltipShowsOne)
     askForTip(withTooltip);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), withTooltip.toolTip());
+}
+
+/// A hint window that records what it is asked to show.
+struct RecordingHintWindow final : lw::platform::HintWindow
+{
+    RecordingHintWindow(QStringList *shownTexts, bool *isVisible)
+        : shown(shownTexts)
+        , visible(isVisible)
+    { }
+
+    QStringList *shown;
+    bool *visible;
+
+    void activateHint(const QRect &, const QString &text, const lw::platform::HintInfo &) override
+    {
+        *shown << text;
+        *visible = true;
+    }
+
+    void releaseHint() override { *visible = false; }
+};
+
+TEST(QtApplicationHooksTest, TheHintWindowClassShowsTheShortPartUntilTheHidePause)
+{
+    QStringList shown;
+    bool visible = false;
+    lw::platform::QtApplicationHooks hooks;
+    hooks.setHintTiming(400, 50);
+    hooks.setHintWindowClass([&] {
+        return std::make_unique<RecordingHintWindow>(&shown, &visible);
+    });
+    QWidget button;
+    button.setToolTip(QStringLiteral("Close| Close Disclaimer"));
+    askForTip(button);
+    EXPECT_EQ(shown, QStringList({ QStringLiteral("Close") }));
+    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !visible;
+    }));
+}
+
+TEST(QtApplicationHooksTest, TheShowHintHandlerCanRefuseATip)
+{
+    QStringList shown;
+    bool visible = false;
+    lw::platform::QtApplicationHooks hooks;
+    hooks.setHintWindowClass([&] {
+        return std::make_unique<RecordingHintWindow>(&shown, &visible);
+    });
+    hooks.setShowHintHandler([](QString &, bool &canShow, lw::platform::HintInfo &) {
+        canShow = false;
+    });
+    QWidget picture;
+    picture.setToolTip(QStringLiteral("Click to go online"));
+    askForTip(picture);
+    EXPECT_TRUE(shown.isEmpty());
 }
 
 } // namespace
