@@ -36,7 +36,7 @@ inline constexpr std::array<Product, 7> Products{ {
 } };
 
 // The sibling product's site root, and the referral its page-2 links carry.
-inline constexpr QStringView ProductSite = u"https://homestake-suite.example/";
+inline constexpr QStringView ProductSite = Products.front().siteRoot;
 inline constexpr QStringView ProductReferral = u"?ref=LWC451";
 
 // The application's id: the maker's domain reversed, then the program. It names the desktop

@@ -10,7 +10,7 @@ namespace {
 
 using html::THTMLabel;
 
-const QString ProductLink = QStringLiteral("https://homestake-suite.example/?ref=LWC451");
+const QString ProductLink = QStringLiteral("https://www.homestakesuite.example/?ref=LWC451");
 
 class Page2Test : public MainWindowTest
 {

@@ -204,7 +204,7 @@ void THTMLabel::clickAnchor(const QString &anchor)
     Q_EMIT OnAnchorClick(this, anchor);
     // A target the desktop cannot open is ignored: the label has nobody to tell.
     if (opensOutside(anchor))
-        static_cast<void>(FShell.open(anchor));
+        static_cast<void>(FShell.open(anchor, {}));
 }
 
 void THTMLabel::changeEvent(QEvent *event)
