@@ -32,34 +32,9 @@ QWindow *NotebookTabAccessible::window() const
     return m_notebook ? m_notebook->window()->windowHandle() : nullptr;
 }
 
-QAccessibleInterface *NotebookTabAccessible::focusChild() const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *NotebookTabAccessible::childAt(int, int) const
-{
-    return nullptr;
-}
-
 QAccessibleInterface *NotebookTabAccessible::parent() const
 {
     return QAccessible::queryAccessibleInterface(m_notebook.data());
-}
-
-QAccessibleInterface *NotebookTabAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int NotebookTabAccessible::childCount() const
-{
-    return 0;
-}
-
-int NotebookTabAccessible::indexOfChild(const QAccessibleInterface *) const
-{
-    return -1;
 }
 
 QString NotebookTabAccessible::text(QAccessible::Text kind) const
@@ -79,8 +54,6 @@ QString NotebookTabAccessible::text(QAccessible::Text kind) const
         return {};
     }
 }
-
-void NotebookTabAccessible::setText(QAccessible::Text, const QString &) { }
 
 QRect NotebookTabAccessible::rect() const
 {
@@ -114,29 +87,11 @@ QAccessible::State NotebookTabAccessible::state() const
     return state;
 }
 
-void *NotebookTabAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface *>(this);
-    return nullptr;
-}
-
-QStringList NotebookTabAccessible::actionNames() const
-{
-    return { pressAction() };
-}
-
-void NotebookTabAccessible::doAction(const QString &actionName)
+void NotebookTabAccessible::press()
 {
     const int index = pageIndex();
-    if (actionName == pressAction() && m_notebook && !m_notebook->isLoading()
-            && m_notebook->isSelectable(index))
+    if (m_notebook && !m_notebook->isLoading() && m_notebook->isSelectable(index))
         m_notebook->setPageIndex(index);
-}
-
-QStringList NotebookTabAccessible::keyBindingsForAction(const QString &) const
-{
-    return {};
 }
 
 } // namespace lw::shell

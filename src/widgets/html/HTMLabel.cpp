@@ -104,17 +104,17 @@ void THTMLabel::setShadowOffset(int offset)
 platform::FontSpec THTMLabel::fontSpec() const
 {
     const QFont &f = font();
-    platform::FontSpec spec;
-    spec.name = f.family();
+    platform::FontSpec shown;
+    shown.name = f.family();
     // The surface turns whole points back into the same pixel size at 96 dpi.
     const int pixels = f.pixelSize() > 0 ? f.pixelSize() : qRound(f.pointSizeF() * 96 / 72);
-    spec.pointSize = (pixels * 72 + 48) / 96;
-    spec.bold = f.bold();
-    spec.italic = f.italic();
-    spec.underline = f.underline();
-    spec.strikeOut = f.strikeOut();
-    spec.colour = platform::systemColour(platform::SystemColour::WindowText);
-    return spec;
+    shown.pointSize = (pixels * 72 + 48) / 96;
+    shown.bold = f.bold();
+    shown.italic = f.italic();
+    shown.underline = f.underline();
+    shown.strikeOut = f.strikeOut();
+    shown.colour = platform::systemColour(platform::SystemColour::WindowText);
+    return shown;
 }
 
 QString THTMLabel::hitTest(QPoint point, platform::Rect *linkRect)

@@ -108,34 +108,9 @@ QWindow *HtmlLinkAccessible::window() const
     return m_label ? m_label->window()->windowHandle() : nullptr;
 }
 
-QAccessibleInterface *HtmlLinkAccessible::focusChild() const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *HtmlLinkAccessible::childAt(int, int) const
-{
-    return nullptr;
-}
-
 QAccessibleInterface *HtmlLinkAccessible::parent() const
 {
     return QAccessible::queryAccessibleInterface(m_label.data());
-}
-
-QAccessibleInterface *HtmlLinkAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int HtmlLinkAccessible::childCount() const
-{
-    return 0;
-}
-
-int HtmlLinkAccessible::indexOfChild(const QAccessibleInterface *) const
-{
-    return -1;
 }
 
 QString HtmlLinkAccessible::text(QAccessible::Text kind) const
@@ -149,8 +124,6 @@ QString HtmlLinkAccessible::text(QAccessible::Text kind) const
         return {};
     }
 }
-
-void HtmlLinkAccessible::setText(QAccessible::Text, const QString &) { }
 
 // The renderer places links only while painting; the label's rectangle holds them all.
 QRect HtmlLinkAccessible::rect() const
@@ -171,28 +144,11 @@ QAccessible::State HtmlLinkAccessible::state() const
     return state;
 }
 
-void *HtmlLinkAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface *>(this);
-    return nullptr;
-}
-
-QStringList HtmlLinkAccessible::actionNames() const
-{
-    return { pressAction() };
-}
-
-void HtmlLinkAccessible::doAction(const QString &actionName)
+void HtmlLinkAccessible::press()
 {
     const QString target = link().target;
-    if (actionName == pressAction() && m_label && !target.isEmpty())
+    if (m_label && !target.isEmpty())
         m_label->clickAnchor(target);
-}
-
-QStringList HtmlLinkAccessible::keyBindingsForAction(const QString &) const
-{
-    return {};
 }
 
 } // namespace lw::html

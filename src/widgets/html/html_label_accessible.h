@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPointer>
 
+#include "platform/gui/pressable_leaf_accessible.h"
 #include "widgets/html/markup_plain.h"
 
 namespace lw::html {
@@ -42,7 +43,7 @@ struct HtmlHintAccessible
 };
 
 /// One link of an HTML label: named by its words; pressing it opens it as a click does.
-class HtmlLinkAccessible final : public QAccessibleInterface, public QAccessibleActionInterface
+class HtmlLinkAccessible final : public lw::platform::PressableLeafAccessible
 {
 public:
     HtmlLinkAccessible(THTMLabel *label, int index);
@@ -52,22 +53,14 @@ public:
     bool isValid() const override;
     QObject *object() const override;
     QWindow *window() const override;
-    QAccessibleInterface *focusChild() const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
     QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text kind, const QString &text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
-    QStringList actionNames() const override;
-    void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &actionName) const override;
+protected:
+    void press() override;
 
 private:
     PlainLink link() const;
