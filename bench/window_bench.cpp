@@ -11,9 +11,8 @@
 #include <QMouseEvent>
 
 #include "shell/Main.h"
+#include "support/recorded_window_services.h"
 #include "support/recording_file_store.h"
-#include "support/recording_services.h"
-#include "support/shell_doubles.h"
 #include "timing.h"
 
 #include <benchmark/benchmark.h>
@@ -26,8 +25,8 @@ struct Window
     {
         files.files[QStringLiteral("/home/u/.config/Ferrowind/Loanwright/lwcalc.ini")] =
                 "[GeneralValues]\nRun=1\n"; // no first-run help
-        folders.commonDataFolder = QStringLiteral("/home/u/.config");
-        folders.programFolder = QStringLiteral("/nonexistent/");
+        recorded.folders.commonDataFolder = QStringLiteral("/home/u/.config");
+        recorded.folders.programFolder = QStringLiteral("/nonexistent/");
         window.show();
         window.activateWindow();
         while (!window.isActiveWindow())
@@ -35,16 +34,9 @@ struct Window
         QApplication::processEvents();
     }
 
-    lw::test::RecordingFeedback feedback;
-    lw::test::FakeClipboard clipboard;
-    lw::test::RecordingDesktopShell desktop;
-    lw::platform::AbsentWindowChrome chrome;
-    lw::test::RecordingApplicationHooks application;
+    lw::test::RecordedWindowServices recorded;
     lw::test::RecordingFileStore files;
-    lw::test::CLocaleSource locale;
-    lw::test::FixedFolders folders;
-    lw::shell::TfrmMain window{ lw::shell::ShellServices{
-            feedback, clipboard, desktop, chrome, application, files, locale, folders } };
+    lw::shell::TfrmMain window{ recorded.services(files) };
 };
 
 using lw::bench::microseconds;

@@ -9,8 +9,7 @@
 
 #include "platform/disk_file_store.h"
 #include "shell/Main.h"
-#include "support/recording_services.h"
-#include "support/shell_doubles.h"
+#include "support/recorded_window_services.h"
 
 #include <sys/stat.h>
 
@@ -32,19 +31,11 @@ int main(int argc, char **argv)
     const bool causeGone = qstrcmp(argv[2], "gone") == 0;
     const QString folder = config + u"/Ferrowind/Loanwright";
 
-    lw::test::RecordingFeedback feedback;
-    lw::test::FakeClipboard clipboard;
-    lw::test::RecordingDesktopShell desktop;
-    lw::platform::AbsentWindowChrome chrome;
-    lw::test::RecordingApplicationHooks hooks;
+    lw::test::RecordedWindowServices recorded;
     lw::platform::DiskFileStore files;
-    lw::test::CLocaleSource locale;
-    lw::test::FixedFolders folders;
-    folders.commonDataFolder = config;
-    folders.programFolder = QCoreApplication::applicationDirPath() + u'/';
-    const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, hooks, files,
-        locale, folders };
-    lw::shell::TfrmMain window(services);
+    recorded.folders.commonDataFolder = config;
+    recorded.folders.programFolder = QCoreApplication::applicationDirPath() + u'/';
+    lw::shell::TfrmMain window(recorded.services(files));
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
@@ -57,11 +48,11 @@ int main(int argc, char **argv)
         return 4;
     const bool firstClosed = window.close();
     const bool openAfterFirst = window.isVisible();
-    const qsizetype messagesAfterFirst = feedback.information.size();
+    const qsizetype messagesAfterFirst = recorded.feedback.information.size();
     if (causeGone && !setMode(folder, 0700))
         return 4;
     const bool secondClosed = window.close();
     std::printf("first=%d open=%d messages=%d second=%d messages=%d\n", firstClosed, openAfterFirst,
-            int(messagesAfterFirst), secondClosed, int(feedback.information.size()));
+            int(messagesAfterFirst), secondClosed, int(recorded.feedback.information.size()));
     return 0;
 }

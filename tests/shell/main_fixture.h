@@ -14,15 +14,14 @@
 #include "core/startup_values.h"
 #include "shell/Main.h"
 #include "support/qt_printers.h"
+#include "support/recorded_window_services.h"
 #include "support/recording_file_store.h"
-#include "support/recording_services.h"
-#include "support/shell_doubles.h"
 
 namespace lw::test {
 
 /// The calculator window on recorded services: a program folder with two help pages in a
 /// temporary directory, settings files in memory, a desktop without frame services.
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public ::testing::Test, protected RecordedWindowServices
 {
 protected:
     void SetUp() override
@@ -86,14 +85,7 @@ protected:
     QList<QByteArray> savedLines() const { return files.files.at(settingsPath()).split('\n'); }
 
     QTemporaryDir programDir;
-    RecordingFeedback feedback;
-    FakeClipboard clipboard;
-    RecordingDesktopShell desktop;
-    platform::AbsentWindowChrome noChrome;
-    RecordingApplicationHooks application;
     RecordingFileStore files;
-    CLocaleSource locale;
-    FixedFolders folders;
     platform::WindowChrome *chrome = &noChrome; // tests may hand in one with frame services
     platform::DesktopShell *shell = &desktop; // or the real one, against a fake opener
     std::unique_ptr<shell::TfrmMain> window;
