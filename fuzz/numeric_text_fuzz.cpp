@@ -6,9 +6,9 @@
 #include <QString>
 
 #include "fuzz_input.h"
+#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/numeric_text.h"
 #include "widgets/numeric/ovcintl.h"
-#include "widgets/numeric/mask_layout.h"
 #include "widgets/numeric/plain_number.h"
 
 namespace {
