@@ -7,6 +7,7 @@
 #include "platform/gui/form_fonts.h"
 #include "platform/gui/palette_colour.h"
 #include "shell/Main.h"
+#include "shell/deferred_window_icon.h"
 #include "shell/glyphs.h"
 #include "shell/product_page_texts.h"
 
@@ -67,7 +68,7 @@ void TfrmMain::createWindow()
 {
     platform::substituteFormFonts();
     setWindowTitle(QStringLiteral("Loanwright"));
-    setWindowIcon(applicationIcon());
+    new DeferredWindowIcon(*this); // owned by the window
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
             | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(pixelFont(QStringLiteral("Arial"), 12));
