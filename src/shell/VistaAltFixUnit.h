@@ -38,10 +38,10 @@ private:
     platform::WindowMessages &FMessages;
 };
 
-/// Repaints a form whose keyboard cues changed, on desktops that hide them until Alt is pressed
-/// and tell a form through a message that it does not repaint for. At each idle it watches every
-/// form of the application and repaints, once, each whose cues changed since. Inactive (no
-/// records, no hooks, no idle handler) anywhere else.
+/// Repaints a form whose keyboard cues changed, on desktops that hide the cues until Alt is
+/// pressed and announce the change only by a message, which leaves part of the form undrawn. At
+/// each idle it watches every form of the application and repaints, once, each whose cues changed
+/// since. Inactive (no records, no hooks, no idle handler) anywhere else.
 class TVistaAltFix final : public QObject
 {
     Q_OBJECT
