@@ -31,12 +31,13 @@ int main(int argc, char **argv)
     lw::platform::QtClipboard clipboard;
     lw::platform::XdgDesktopShell desktop;
     lw::platform::AbsentWindowChrome chrome;
+    lw::platform::AbsentWindowMessages messages;
     lw::platform::QtApplicationHooks hooks;
     lw::platform::DiskFileStore files;
     lw::platform::PosixLocaleSource locale;
     lw::platform::SystemFolders folders;
-    const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, hooks, files,
-        locale, folders };
+    const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, messages, hooks,
+        files, locale, folders };
 
     const auto window = std::make_unique<lw::shell::TfrmMain>(services);
     window->show();

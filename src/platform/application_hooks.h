@@ -25,6 +25,10 @@ public:
     /// Called before each tool-tip shows; an empty handler removes it.
     virtual void setShowHintHandler(ShowHintHandler handler) = 0;
 
+    /// Called each time the application becomes idle: its event loop, or a modal loop over it,
+    /// has handled every pending event and is about to wait. An empty handler removes it.
+    virtual void setIdleHandler(std::function<void()> handler) = 0;
+
     /// Raises the application's active window (the main window or a dialog over it).
     virtual void bringActiveWindowToFront() = 0;
 

@@ -22,7 +22,8 @@ struct FrameMargins
 };
 
 /// The desktop's window-frame services: extended window styles, show commands, the system
-/// command message and desktop composition. Desktops without them report them absent.
+/// command message, visual styles and desktop composition. Desktops without them report them
+/// absent.
 class WindowChrome
 {
 public:
@@ -42,6 +43,9 @@ public:
 
     /// The platform's major version number; 0 where there is none.
     virtual int platformMajorVersion() const = 0;
+
+    /// Whether the program's windows draw with the desktop's visual styles (themes).
+    virtual bool visualStylesEnabled() const = 0;
 
     /// Whether the window manager composes the desktop; nullopt when its library or entry
     /// point is missing.
@@ -64,6 +68,8 @@ public:
     void setSystemCommandHandler(std::function<bool(std::uint32_t)>) override { }
 
     int platformMajorVersion() const override { return 0; }
+
+    bool visualStylesEnabled() const override { return false; }
 
     std::optional<bool> compositionEnabled() override { return std::nullopt; }
 

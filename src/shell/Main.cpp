@@ -52,6 +52,8 @@ void TfrmMain::runStartupSteps()
 {
     HideApplicationButton();
     AdjustForGlass();
+    FVistaAltFix =
+            new TVistaAltFix(this, { FServices.chrome, FServices.messages, FServices.application });
     core::setFoldersAndTags(FValues, FServices.folders.commonData(), FServices.folders.program());
     setWindowTitle(core::applicationTitle());
     restoreSavedValues();

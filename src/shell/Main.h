@@ -15,6 +15,7 @@
 #include "core/calculation_pass.h"
 #include "core/value_record.h"
 #include "platform/html_help.h"
+#include "shell/VistaAltFixUnit.h"
 #include "shell/application_hint.h"
 #include "shell/notebook/ovcnbk.h"
 #include "shell/page_controls.h"
@@ -45,6 +46,9 @@ public:
     const core::ValueRecord &values() const { return FValues; }
 
     const platform::HtmlHelp &help() const { return FHelp; }
+
+    /// The keyboard-cue repaint fix; nullptr when start-up failed before making it.
+    const TVistaAltFix *vistaAltFix() const { return FVistaAltFix; }
 
     // Handlers, named as the controls and menu entries that call them know them.
     void Calculate();
@@ -218,6 +222,7 @@ private:
     platform::HtmlHelp FHelp;
     core::ValueRecord FValues;
     std::unique_ptr<ApplicationHint> FApplicationHint; // from the handlers' installation on
+    TVistaAltFix *FVistaAltFix = nullptr; // a child from start-up on, destroyed with the window
     bool FRestoring = false; // the saved term is being checked: no pass for it
     bool FHandlersInstalled = false; // errors reach AppOnException from here on
     bool FRecovering = false; // inside the math-error recovery

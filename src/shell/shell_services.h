@@ -8,6 +8,7 @@
 #include "platform/locale_source.h"
 #include "platform/user_feedback.h"
 #include "platform/window_chrome.h"
+#include "platform/window_messages.h"
 
 namespace lw::shell {
 
@@ -18,6 +19,7 @@ struct ShellServices
     platform::Clipboard &clipboard;
     platform::DesktopShell &desktop;
     platform::WindowChrome &chrome;
+    platform::WindowMessages &messages;
     platform::ApplicationHooks &application;
     platform::FileStore &files;
     const platform::LocaleSource &locale;

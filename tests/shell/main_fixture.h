@@ -61,8 +61,8 @@ protected:
     /// Creates the window (running its start-up steps) and shows it active.
     void start()
     {
-        const shell::ShellServices services{ feedback, clipboard, *shell, *chrome, application,
-            files, locale, folders };
+        const shell::ShellServices services{ feedback, clipboard, *shell, *chrome, messages,
+            application, files, locale, folders };
         window = std::make_unique<shell::TfrmMain>(services);
         window->show();
         window->activateWindow();

@@ -133,3 +133,28 @@ TEST_F(MainWindowTest, WithoutCompositionTheTopPanelTakesTheWindowColourAndNoGla
     EXPECT_NE(systemColour(SystemColour::Window, *window->pnlTop),
             systemColour(SystemColour::ButtonFace, *window->pnlTop));
 }
+
+TEST_F(MainWindowTest, OnTheLinuxDesktopTheWindowOwnsAnInactiveCueFix)
+{
+    haveSettings();
+    start();
+    const lw::shell::TVistaAltFix *fix = window->vistaAltFix();
+    ASSERT_NE(fix, nullptr);
+    EXPECT_EQ(fix->parent(), window.get());
+    EXPECT_FALSE(fix->isActive());
+    EXPECT_FALSE(application.idle);
+    EXPECT_EQ(messages.hookedWindows(), 0U);
+}
+
+TEST_F(MainWindowTest, WithVisualStylesTheCueFixWatchesTheWindowUntilItIsDestroyed)
+{
+    haveSettings();
+    RecordingWindowChrome styled;
+    chrome = &styled;
+    start();
+    ASSERT_TRUE(application.idle);
+    application.idle();
+    EXPECT_NE(window->vistaAltFix()->recordOf(*window), nullptr);
+    window.reset();
+    EXPECT_FALSE(application.idle) << "the fix went with the window";
+}

@@ -14,13 +14,15 @@ struct RecordedWindowServices
 {
     shell::ShellServices services(platform::FileStore &files)
     {
-        return { feedback, clipboard, desktop, noChrome, application, files, locale, folders };
+        return { feedback, clipboard, desktop, noChrome, messages, application, files, locale,
+            folders };
     }
 
     RecordingFeedback feedback;
     FakeClipboard clipboard;
     RecordingDesktopShell desktop;
     platform::AbsentWindowChrome noChrome;
+    RecordingWindowMessages messages;
     RecordingApplicationHooks application;
     CLocaleSource locale;
     FixedFolders folders;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <stdexcept>
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +14,7 @@
 #include "platform/known_folders.h"
 #include "platform/locale_source.h"
 #include "platform/window_chrome.h"
+#include "platform/window_messages.h"
 
 namespace lw::test {
 
@@ -47,6 +50,7 @@ struct RecordingWindowChrome final : platform::WindowChrome
     std::uint32_t mainStyle = 0x80;
     QList<ShowRequest> shows;
     int majorVersion = 6;
+    bool visualStyles = true;
     std::optional<bool> composition = true;
     QList<platform::FrameMargins> extensions;
     std::function<bool(std::uint32_t)> sysCommand;
@@ -76,6 +80,8 @@ struct RecordingWindowChrome final : platform::WindowChrome
 
     int platformMajorVersion() const override { return majorVersion; }
 
+    bool visualStylesEnabled() const override { return visualStyles; }
+
     std::optional<bool> compositionEnabled() override { return composition; }
 
     void extendFrameIntoClientArea(platform::FrameMargins margins) override
@@ -84,13 +90,62 @@ struct RecordingWindowChrome final : platform::WindowChrome
     }
 };
 
-/// Records the tool-tip delays and keeps the session-end handler for the test to call;
-/// activation and raising have nothing to record.
+/// A link of a message handler chain that records what reaches it and passes nothing on.
+struct MessageLog final : platform::MessageHandler
+{
+    QList<std::uint32_t> received;
+
+    void handleMessage(std::uint32_t message) override { received << message; }
+};
+
+/// A desktop that sends its windows messages of its own: each window's chain ends in the
+/// window's own handling, which records what reaches it, and the test delivers the messages.
+class RecordingWindowMessages final : public platform::WindowMessages
+{
+public:
+    mutable MessageLog ownHandling; // of every window; records, but holds no chain
+
+    /// Sends the message to the handler first in line for the window.
+    void deliver(const QObject &window, std::uint32_t message) const
+    {
+        handler(window)->handleMessage(message);
+    }
+
+    /// How many windows have a handler before their own handling.
+    std::size_t hookedWindows() const { return m_hooked.size(); }
+
+    platform::MessageHandler *handler(const QObject &window) const override
+    {
+        const auto hooked = m_hooked.find(&window);
+        return hooked == m_hooked.end() ? &ownHandling : hooked->second;
+    }
+
+    void setHandler(const QObject &window, platform::MessageHandler *handler) override
+    {
+        if (handler == &ownHandling) {
+            m_hooked.erase(&window);
+            return;
+        }
+        m_hooked[&window] = handler;
+        // A destroyed window takes its chain along; a later one at its address starts afresh.
+        QObject::connect(&window, &QObject::destroyed, &m_context, [this, key = &window] {
+            m_hooked.erase(key);
+        });
+    }
+
+private:
+    std::map<const QObject *, platform::MessageHandler *> m_hooked;
+    QObject m_context; // ends the destruction watches with the recorder
+};
+
+/// Records the tool-tip delays and keeps the session-end and idle handlers for the test to
+/// call; activation and raising have nothing to record.
 struct RecordingApplicationHooks final : platform::ApplicationHooks
 {
     int hintPause = -1;
     int hintHidePause = -1;
     std::function<bool()> sessionEnd;
+    std::function<void()> idle; // the test fires an idle by calling it
 
     void setActivationHandler(std::function<void()>) override { }
 
@@ -99,6 +154,8 @@ struct RecordingApplicationHooks final : platform::ApplicationHooks
         hintPause = pauseMs;
         hintHidePause = hidePauseMs;
     }
+
+    void setIdleHandler(std::function<void()> handler) override { idle = std::move(handler); }
 
     void bringActiveWindowToFront() override { }
 

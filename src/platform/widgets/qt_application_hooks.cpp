@@ -1,5 +1,6 @@
 #include "platform/widgets/qt_application_hooks.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QProxyStyle>
@@ -68,6 +69,13 @@ QtApplicationHooks::QtApplicationHooks()
                     m_activate();
             });
     qApp->installEventFilter(this);
+    // The dispatcher blocks only once the posted events are done, and every loop on the GUI
+    // thread, modal dialogs' included, goes through it.
+    connect(QAbstractEventDispatcher::instance(qApp->thread()),
+            &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+                if (m_idle)
+                    m_idle();
+            });
 }
 
 QtApplicationHooks::~QtApplicationHooks()
@@ -84,6 +92,11 @@ void QtApplicationHooks::setHintTiming(int pauseMs, int hidePauseMs)
 {
     QApplication::setStyle(new HintPauseStyle(pauseMs)); // the application owns its style
     m_hidePauseMs = hidePauseMs;
+}
+
+void QtApplicationHooks::setIdleHandler(std::function<void()> handler)
+{
+    m_idle = std::move(handler);
 }
 
 void QtApplicationHooks::bringActiveWindowToFront()

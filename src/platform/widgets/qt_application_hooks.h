@@ -16,7 +16,8 @@ namespace lw::platform {
 /// every widget: a widget's own tooltip shows with the program's own delays, in the program's
 /// own hint window once one is set, and a widget without one shows none. Once a session-end
 /// handler is set, the session manager's commit request and the termination signals end the
-/// application through it.
+/// application through it. The application is idle when the GUI thread's event dispatcher is
+/// about to block.
 class QtApplicationHooks final : public QObject, public ApplicationHooks
 {
 public:
@@ -26,6 +27,7 @@ public:
 
     void setActivationHandler(std::function<void()> handler) override;
     void setHintTiming(int pauseMs, int hidePauseMs) override;
+    void setIdleHandler(std::function<void()> handler) override;
     void bringActiveWindowToFront() override;
     void setSessionEndHandler(std::function<bool()> handler) override;
     void setHintWindowClass(HintWindowClass windowClass) override;
@@ -40,6 +42,7 @@ private:
     void releaseHint();
 
     std::function<void()> m_activate;
+    std::function<void()> m_idle;
     std::function<bool()> m_sessionEnd;
     std::unique_ptr<TerminationSignals> m_signals; // from the first session-end handler on
     bool m_sessionEnded = false;

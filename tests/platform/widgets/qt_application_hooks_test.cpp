@@ -3,6 +3,8 @@
 #include <csignal>
 
 #include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
 #include <QHelpEvent>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +37,41 @@ void askForTip(QWidget &widget)
     const QPoint at(5, 5);
     QHelpEvent help(QEvent::ToolTip, at, widget.mapToGlobal(at));
     QApplication::sendEvent(&widget, &help);
+}
+
+// With the glib dispatcher the loop may announce its wait before it has handled the posted
+// events; what holds everywhere is that handled events are followed by an idle.
+TEST(QtApplicationHooksTest, HandledEventsAreFollowedByAnIdle)
+{
+    lw::platform::QtApplicationHooks hooks;
+    QEventLoop loop;
+    bool postedDone = false;
+    QMetaObject::invokeMethod(
+            &loop,
+            [&postedDone] {
+                postedDone = true;
+            },
+            Qt::QueuedConnection);
+    hooks.setIdleHandler([&] {
+        if (postedDone)
+            loop.quit();
+    });
+    QTimer::singleShot(5000, &loop, [&loop] {
+        loop.exit(1);
+    }); // never idle: fail, not hang
+    EXPECT_EQ(loop.exec(), 0);
+}
+
+TEST(QtApplicationHooksTest, AModalDialogsLoopHasIdlePeriodsToo)
+{
+    lw::platform::QtApplicationHooks hooks;
+    QDialog dialog;
+    hooks.setIdleHandler([&dialog] {
+        if (dialog.isVisible())
+            dialog.accept();
+    });
+    QTimer::singleShot(5000, &dialog, &QDialog::reject);
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
 TEST(QtApplicationHooksTest, OnlyAControlWithItsOwnTooltipShowsOne)
