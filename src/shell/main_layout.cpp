@@ -8,6 +8,7 @@
 #include "platform/gui/palette_colour.h"
 #include "shell/Main.h"
 #include "shell/glyphs.h"
+#include "shell/pixel_font.h"
 #include "shell/product_page_texts.h"
 
 namespace lw::shell {
@@ -53,13 +54,6 @@ constexpr LabelPlace Labels[] = {
     { u"Label13", u"Estimated Annual Insurance", 177, 187, 155 },
     { u"Label4", u"Total Monthly Payment (PITI)", 180, 211, 154 },
 };
-
-QFont pixelFont(const QString &family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 } // namespace
 
