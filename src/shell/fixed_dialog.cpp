@@ -12,8 +12,12 @@ FixedDialog::FixedDialog(const QSize &client, QWidget *over)
                     | Qt::MSWindowsFixedSizeDialogHint)
 {
     setFixedSize(client);
+    // The button face as the window's own colour: the controls keep the window's text colour,
+    // which a button background role would turn into the button text's.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
     setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
 }
 
 void FixedDialog::keyPressEvent(QKeyEvent *event)

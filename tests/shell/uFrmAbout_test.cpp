@@ -204,3 +204,16 @@ TEST_F(AboutTest, AnErrorInAHandlerReachesTheApplicationsHandlerAndTheDialogStay
     EXPECT_EQ(feedback.information, QStringList{ lw::core::unidentifiedErrorMessage() });
     EXPECT_EQ(lw::shell::frmAbout, nullptr);
 }
+
+TEST_F(AboutTest, TheHomeLinkIsPaintedInBlue)
+{
+    start();
+    withAbout([](TfrmAbout &about) {
+        const QImage painted = about.urlHome->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                blue += painted.pixelColor(x, y) == QColor(Qt::blue) ? 1 : 0;
+        EXPECT_GT(blue, 0);
+    });
+}
