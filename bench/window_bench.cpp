@@ -1,14 +1,18 @@
 // The whole calculator window on the offscreen platform. One field exit: the focus moves from
 // the price to the down payment, the price is validated, a calculation pass writes the results
 // and sentences, and the window repaints what changed. On page 2: pointer moves over the
-// formatted texts, and painting the page.
+// formatted texts, and painting the page. Opening the About and Disclaimer dialogs, from the
+// click to the dialog's first paint.
 
 #include <chrono>
 #include <vector>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
 
 #include "shell/Main.h"
 #include "support/recorded_window_services.h"
@@ -137,5 +141,73 @@ void BM_Page2Paint(benchmark::State &state)
 }
 
 BENCHMARK(BM_Page2Paint)->UseManualTime()->Iterations(500);
+
+/// Notes when a dialog first paints and closes it from a zero timer, so its modal wait ends.
+class FirstDialogPaint final : public QObject
+{
+public:
+    FirstDialogPaint() { qApp->installEventFilter(this); }
+
+    ~FirstDialogPaint() override { qApp->removeEventFilter(this); }
+    Q_DISABLE_COPY_MOVE(FirstDialogPaint)
+
+    std::chrono::steady_clock::time_point paintedAt;
+    int dialogs = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (event->type() == QEvent::Paint && dialog && dialog != m_last) {
+            paintedAt = std::chrono::steady_clock::now();
+            m_last = dialog;
+            ++dialogs;
+            QTimer::singleShot(0, dialog, &QDialog::close);
+        }
+        return false;
+    }
+
+private:
+    QPointer<QDialog> m_last; // a new dialog may take a released one's address
+};
+
+template <typename Open>
+void openDialog(benchmark::State &state, Open open)
+{
+    Window w;
+    FirstDialogPaint paint;
+    std::vector<double> times;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        open(w.window);
+        const double took =
+                std::chrono::duration<double, std::micro>(paint.paintedAt - start).count();
+        state.SetIterationTime(took / 1e6);
+        times.push_back(took);
+        // The released dialog goes, as it would back in the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    if (paint.dialogs != static_cast<int>(state.iterations()))
+        state.SkipWithError("a dialog did not paint");
+    reportTimes(state, times);
+}
+
+void BM_OpenAboutToFirstPaint(benchmark::State &state)
+{
+    openDialog(state, [](lw::shell::TfrmMain &window) {
+        window.btnAbout->click();
+    });
+}
+
+BENCHMARK(BM_OpenAboutToFirstPaint)->UseManualTime()->Iterations(200);
+
+void BM_OpenDisclaimerToFirstPaint(benchmark::State &state)
+{
+    openDialog(state, [](lw::shell::TfrmMain &window) {
+        window.mnuHelpDisclaimer->trigger();
+    });
+}
+
+BENCHMARK(BM_OpenDisclaimerToFirstPaint)->UseManualTime()->Iterations(200);
 
 } // namespace

@@ -65,6 +65,25 @@ public:
     void statusBarResize();
     void GoOnline(QObject *Sender);
     void imgScreenShotClick();
+    void ShowAbout();
+    void ShowDisclaimer();
+
+    /// Centres Form (not shown yet) over this window, but never left of or above the
+    /// screen's origin.
+    void CenterForm(QWidget &Form) const;
+
+    /// Runs a handler as the application runs every event: an error it raises goes to the
+    /// application-wide error handler instead of unwinding through the event loop. The
+    /// dialogs run theirs through it too.
+    template <typename Handler>
+    void guarded(Handler &&handler)
+    {
+        try {
+            handler();
+        } catch (...) {
+            reportError(std::current_exception());
+        }
+    }
 
     // The top panel.
     QFrame *pnlTop = nullptr;
@@ -181,6 +200,7 @@ private:
     void connectFieldExits();
     void connectStatusBar();
     void connectOnline();
+    void connectDialogs();
     /// The address GoOnline opens for Sender; nullopt for a sender it does not know.
     std::optional<QString> onlineAddress(const QObject *Sender) const;
     /// The entries of the trial versions, in the order of the maker's products.
@@ -201,18 +221,6 @@ private:
     void AdjustForGlass();
     void recoverFromMathError();
     core::CalculatorControls controls();
-
-    /// Runs a handler as the application runs every event: an error it raises goes to the
-    /// application-wide error handler instead of unwinding through the event loop.
-    template <typename Handler>
-    void guarded(Handler &&handler)
-    {
-        try {
-            handler();
-        } catch (...) {
-            reportError(std::current_exception());
-        }
-    }
 
     void reportError(const std::exception_ptr &error);
 

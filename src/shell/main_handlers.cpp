@@ -28,6 +28,7 @@ void TfrmMain::connectHandlers()
     connectFieldExits();
     connectStatusBar();
     connectOnline();
+    connectDialogs();
 }
 
 void TfrmMain::connectFieldExits()

@@ -9,6 +9,7 @@
 #include "shell/Main.h"
 #include "shell/deferred_window_icon.h"
 #include "shell/glyphs.h"
+#include "shell/pixel_font.h"
 #include "shell/product_page_texts.h"
 
 namespace lw::shell {
@@ -54,13 +55,6 @@ constexpr LabelPlace Labels[] = {
     { u"Label13", u"Estimated Annual Insurance", 177, 187, 155 },
     { u"Label4", u"Total Monthly Payment (PITI)", 180, 211, 154 },
 };
-
-QFont pixelFont(const QString &family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 } // namespace
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace lw::core {
+
+/// Where a window of outer size `form` stands centred over the outer rectangle `main`; the
+/// halves truncate toward zero. Negative coordinates stay: a main window partly off the
+/// screen keeps its dialogs over it.
+QPoint centredOver(const QRect &main, const QSize &form);
+
+/// The same position, but never left of or above the screen's origin.
+QPoint centredNotBeforeOrigin(const QRect &main, const QSize &form);
+
+} // namespace lw::core
