@@ -10,7 +10,8 @@ void substituteFormFonts()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+        for (const char *face : { "Tahoma", "MS Sans Serif" })
+            QFont::insertSubstitution(QString::fromLatin1(face), QStringLiteral("Liberation Sans"));
     });
 }
 

@@ -63,6 +63,14 @@ TEST_F(HtmlHintTest, TahomaIsAFaceThatKeepsTheFormsTextsInTheirBoxes)
     EXPECT_LE(QFontMetrics(tahoma).height(), 16);
 }
 
+// The Disclaimer's button and the main window's link name the other face of the forms.
+TEST_F(HtmlHintTest, MsSansSerifGetsTheSameStandIn)
+{
+    QFont face(QStringLiteral("MS Sans Serif"));
+    face.setPixelSize(11);
+    EXPECT_EQ(QFontInfo(face).family(), QStringLiteral("Liberation Sans"));
+}
+
 TEST_F(HtmlHintTest, VersionIsReadOnlyText)
 {
     EXPECT_EQ(THTMLHint::Version(), QStringLiteral("1.3.5.0"));
