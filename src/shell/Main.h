@@ -18,6 +18,7 @@
 #include "shell/application_hint.h"
 #include "shell/notebook/ovcnbk.h"
 #include "shell/page_controls.h"
+#include "shell/schedule/schedule_window.h"
 #include "shell/shell_services.h"
 #include "shell/statusbar/abfStatusBars.h"
 #include "widgets/html/HTMLabel.h"
@@ -61,6 +62,7 @@ public:
     void statusBarResize();
     void GoOnline(QObject *Sender);
     void imgScreenShotClick();
+    void ShowSchedule();
 
     // The top panel.
     QFrame *pnlTop = nullptr;
@@ -110,6 +112,7 @@ public:
     // The menus.
     QMenu *mnuPop = nullptr;
     QAction *mnuFileReset = nullptr;
+    QAction *mnuFileSchedule = nullptr;
     QAction *mnuFilePrintSetup = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileExit = nullptr;
@@ -136,6 +139,7 @@ public:
     QAction *mnuHelpDisclaimer = nullptr;
     QAction *About1 = nullptr;
     QAction *mnuPopReset = nullptr;
+    QAction *mnuPopSchedule = nullptr;
     QAction *mnuPopPrinterSetup = nullptr;
     QAction *mnuPopPrint = nullptr;
     QAction *mnuPopAbout = nullptr;
@@ -223,6 +227,7 @@ private:
     bool FRecovering = false; // inside the math-error recovery
     bool FSaveFailed = false; // the next close request closes even if its save fails
     std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
+    ScheduleWindow *FScheduleWindow = nullptr; // owned by the window; made when first shown
 };
 
 /// The one main window of the application while it exists.

@@ -25,6 +25,8 @@ void TfrmMain::connectHandlers()
     for (QAction *entry : { mnuFileExit, mnuPopExit })
         wire(entry, &QAction::triggered, &TfrmMain::mnuFileExitClick);
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
+    for (QAction *entry : { mnuFileSchedule, mnuPopSchedule })
+        wire(entry, &QAction::triggered, &TfrmMain::ShowSchedule);
     connectFieldExits();
     connectStatusBar();
     connectOnline();
@@ -62,6 +64,9 @@ void TfrmMain::Calculate()
 {
     Q_EMIT calculationStarted();
     core::Calculate(FValues, controls(), FServices.locale.current());
+    // Only a pass that completed reaches here: one that fails leaves the schedule as it was.
+    if (FScheduleWindow)
+        FScheduleWindow->follow(FValues);
 }
 
 void TfrmMain::btnResetClick()
@@ -70,6 +75,18 @@ void TfrmMain::btnResetClick()
     core::writeFactoryInputs(controls());
     edtSalesPrice->setFocus(Qt::OtherFocusReason);
     Calculate();
+}
+
+void TfrmMain::ShowSchedule()
+{
+    if (!FScheduleWindow) {
+        FScheduleWindow = new ScheduleWindow(
+                { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
+        FScheduleWindow->follow(FValues);
+    }
+    FScheduleWindow->show();
+    FScheduleWindow->raise();
+    FScheduleWindow->activateWindow();
 }
 
 void TfrmMain::mnuFileExitClick()

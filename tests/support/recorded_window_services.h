@@ -3,6 +3,7 @@
 #include "platform/file_store.h"
 #include "platform/window_chrome.h"
 #include "shell/shell_services.h"
+#include "support/recording_document_dialogs.h"
 #include "support/recording_services.h"
 #include "support/shell_doubles.h"
 
@@ -14,7 +15,8 @@ struct RecordedWindowServices
 {
     shell::ShellServices services(platform::FileStore &files)
     {
-        return { feedback, clipboard, desktop, noChrome, application, files, locale, folders };
+        return { feedback, clipboard, desktop, noChrome, application, files, locale, folders,
+            dialogs };
     }
 
     RecordingFeedback feedback;
@@ -24,6 +26,7 @@ struct RecordedWindowServices
     RecordingApplicationHooks application;
     CLocaleSource locale;
     FixedFolders folders;
+    RecordingDocumentDialogs dialogs;
 };
 
 } // namespace lw::test
