@@ -4,6 +4,8 @@
 #include "core/factory_inputs.h"
 #include "core/maker_addresses.h"
 #include "core/math_error.h"
+#include "core/saved_values.h"
+#include "core/schedule_values.h"
 #include "shell/Main.h"
 
 namespace lw::shell {
@@ -83,6 +85,8 @@ void TfrmMain::ShowSchedule()
         FScheduleWindow = new ScheduleWindow(
                 { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
         FScheduleWindow->follow(FValues);
+        FScheduleWindow->setValues(core::loadScheduleValues(
+                core::settingsFilePath(FValues), FServices.files, FServices.locale.current()));
     }
     FScheduleWindow->show();
     FScheduleWindow->raise();

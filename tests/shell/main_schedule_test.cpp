@@ -99,6 +99,22 @@ TEST_F(ScheduleFollowing, APassEndingInAMathErrorLeavesTheScheduleAlone)
     EXPECT_EQ(schedule->schedule().rows.size(), 360U);
 }
 
+TEST_F(ScheduleFollowing, ItsInputsAreKeptInTheirOwnSectionAcrossRuns)
+{
+    core::ScheduleValues chosen;
+    chosen.extras = { 10000, 1, { { 12, 500000 } } };
+    chosen.firstPayment = QDate(2027, 5, 1);
+    chosen.view = 1;
+    schedule->setValues(chosen);
+    ASSERT_TRUE(closeWindow());
+    EXPECT_TRUE(savedLines().contains("[ScheduleValues]"));
+    EXPECT_TRUE(savedLines().contains("OneTimeExtras=12=5000"));
+    window.reset();
+    start();
+    window->mnuFileSchedule->trigger();
+    EXPECT_EQ(openSchedule(*window)->values(), chosen);
+}
+
 } // namespace
 
 } // namespace lw::test

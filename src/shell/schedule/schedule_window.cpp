@@ -100,25 +100,25 @@ void ScheduleWindow::follow(const core::ValueRecord &record)
         recompute();
 }
 
-ScheduleWindow::Choices ScheduleWindow::choices() const
+core::ScheduleValues ScheduleWindow::values() const
 {
-    Choices c;
-    c.extras = readExtras(*m_monthlyExtra, *m_extraFrom, *m_oneTime, m_services.locale.current())
+    core::ScheduleValues v;
+    v.extras = readExtras(*m_monthlyExtra, *m_extraFrom, *m_oneTime, m_services.locale.current())
                        .extras;
-    c.firstPayment = m_firstPayment->date();
-    c.view = static_cast<ScheduleView>(m_view->currentIndex());
-    return c;
+    v.firstPayment = m_firstPayment->date();
+    v.view = m_view->currentIndex();
+    return v;
 }
 
-void ScheduleWindow::setChoices(const Choices &c)
+void ScheduleWindow::setValues(const core::ScheduleValues &v)
 {
     m_applying = true;
-    m_monthlyExtra->setValue(core::toAmount(c.extras.monthly));
-    m_extraFrom->setValue(c.extras.monthlyFrom);
-    m_oneTime->setText(core::oneTimeExtrasText(c.extras.oneTime, m_services.locale.current()));
-    if (c.firstPayment.isValid())
-        m_firstPayment->setDate(c.firstPayment);
-    m_view->setCurrentIndex(static_cast<int>(c.view));
+    m_monthlyExtra->setValue(core::toAmount(v.extras.monthly));
+    m_extraFrom->setValue(v.extras.monthlyFrom);
+    m_oneTime->setText(core::oneTimeExtrasText(v.extras.oneTime, m_services.locale.current()));
+    if (v.firstPayment.isValid())
+        m_firstPayment->setDate(v.firstPayment);
+    m_view->setCurrentIndex(v.view);
     m_applying = false;
     m_stale = true;
     if (isVisible())

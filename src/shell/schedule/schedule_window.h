@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "core/schedule.h"
+#include "core/schedule_values.h"
 #include "core/value_record.h"
 #include "shell/schedule/schedule_services.h"
 #include "shell/schedule/schedule_table_model.h"
@@ -36,15 +37,9 @@ public:
     void follow(const core::ValueRecord &record);
 
     /// The extras, first month and view the user chose.
-    struct Choices
-    {
-        core::ExtraPayments extras;
-        QDate firstPayment;
-        ScheduleView view = ScheduleView::Monthly;
-    };
-
-    Choices choices() const;
-    void setChoices(const Choices &choices);
+    core::ScheduleValues values() const;
+    /// Shows the given choices; an invalid first month keeps the one shown.
+    void setValues(const core::ScheduleValues &values);
 
     const core::Schedule &schedule() const { return m_schedule; }
 
@@ -77,7 +72,7 @@ private:
     core::Schedule m_schedule;
     bool m_extrasUnreadable = false; // the one-time extras' text is not a list
     bool m_stale = true; // a pass came while the window was hidden
-    bool m_applying = false; // setChoices is filling the inputs: one update at the end
+    bool m_applying = false; // setValues is filling the inputs: one update at the end
     ScheduleTableModel *m_model = nullptr;
     QDoubleSpinBox *m_monthlyExtra = nullptr;
     QSpinBox *m_extraFrom = nullptr;

@@ -56,7 +56,7 @@ protected:
     {
         window.follow(defaultPass());
         // From November: the calendar years then differ from the loan years.
-        window.setChoices({ {}, QDate(2026, 11, 1), ScheduleView::Monthly });
+        window.setValues({ {}, QDate(2026, 11, 1), 0 });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
