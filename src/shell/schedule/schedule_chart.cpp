@@ -52,9 +52,10 @@ QString describe(const core::Schedule &s, const platform::LocaleInfo &money, con
 ScheduleChart::ScheduleChart(QWidget *parent)
     : QWidget(parent)
 {
+    // Before the name: naming it may already ask for its interface, which is then kept.
+    platform::installAccessibleFactoryOnce<&ScheduleChartAccessible::factory>();
     setObjectName(QStringLiteral("scheduleChart"));
     setAccessibleName(QStringLiteral("Balance and amounts paid"));
-    platform::installAccessibleFactoryOnce<&ScheduleChartAccessible::factory>();
 }
 
 void ScheduleChart::setSchedule(
