@@ -8,6 +8,7 @@
 #include "core/startup_values.h"
 #include "core/window_frame_rules.h"
 #include "platform/gui/palette_colour.h"
+#include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
 

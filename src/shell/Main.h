@@ -18,7 +18,6 @@
 #include "shell/application_hint.h"
 #include "shell/notebook/ovcnbk.h"
 #include "shell/page_controls.h"
-#include "shell/schedule/schedule_window.h"
 #include "shell/shell_services.h"
 #include "shell/statusbar/abfStatusBars.h"
 #include "widgets/html/HTMLabel.h"
@@ -28,6 +27,8 @@
 #include "widgets/url/ovcurl.h"
 
 namespace lw::shell {
+
+class ScheduleWindow;
 
 /// The calculator window: a button strip, a notebook with the calculator page and a page on
 /// the sibling product, a status bar, a menu bar and a context menu. It restores the saved

@@ -7,6 +7,7 @@
 #include "core/saved_values.h"
 #include "core/schedule_values.h"
 #include "shell/Main.h"
+#include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
 

@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "main_fixture.h"
+#include "shell/schedule/schedule_window.h"
 #include "support/row_printers.h"
 
 namespace lw::test {
