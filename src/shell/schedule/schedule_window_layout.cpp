@@ -68,7 +68,7 @@ void ScheduleWindow::createSummary()
     m_summary = new QLabel(this); // owned by the window
     m_summary->setObjectName(QStringLiteral("scheduleSummary"));
     m_summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_summary->setAccessibleName(QStringLiteral("Summary"));
+    // No name of its own: a label's name is its text, which is what a screen reader must say.
     layout()->addWidget(m_summary);
 }
 

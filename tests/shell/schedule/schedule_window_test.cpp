@@ -194,6 +194,15 @@ TEST_F(ScheduleWindowTest, ChartTellsScreenReadersWhatItShows)
                     .startsWith(u"The balance falls from $80,000.00 to $0.00 over 360 payments"_s));
 }
 
+TEST_F(ScheduleWindowTest, SummaryIsReadAsItsText)
+{
+    QAccessibleInterface *summary =
+            QAccessible::queryAccessibleInterface(window.findChild<QLabel *>(u"scheduleSummary"_s));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->text(QAccessible::Name)
+                        .startsWith(u"Monthly payment (principal and interest): $479.64"_s));
+}
+
 TEST_F(ScheduleWindowTest, UnreadableOneTimeExtrasAreLeftOutAndSaidSo)
 {
     auto *oneTime = window.findChild<QLineEdit *>();
