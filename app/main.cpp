@@ -12,6 +12,7 @@
 #include "platform/system_folders.h"
 #include "platform/widgets/qt_application_hooks.h"
 #include "platform/widgets/qt_clipboard.h"
+#include "platform/widgets/qt_document_dialogs.h"
 #include "platform/widgets/qt_user_feedback.h"
 #include "platform/xdg_desktop_shell.h"
 
@@ -36,8 +37,9 @@ int main(int argc, char **argv)
     lw::platform::DiskFileStore files;
     lw::platform::PosixLocaleSource locale;
     lw::platform::SystemFolders folders;
+    lw::platform::QtDocumentDialogs dialogs;
     const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, messages, hooks,
-        files, locale, folders };
+        files, locale, folders, dialogs };
 
     const auto window = std::make_unique<lw::shell::TfrmMain>(services);
     window->show();

@@ -4,9 +4,11 @@
 
 #include "core/app_texts.h"
 #include "core/saved_values.h"
+#include "core/schedule_values.h"
 #include "core/startup_values.h"
 #include "core/window_frame_rules.h"
 #include "platform/gui/palette_colour.h"
+#include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
 
@@ -119,6 +121,10 @@ void TfrmMain::saveValues()
 {
     FHelp.closeAll();
     core::SaveValuesAtExit(FValues, FServices.files, FServices.locale.current());
+    // The schedule's inputs are kept only once its window has been open.
+    if (FScheduleWindow)
+        core::saveScheduleValues(core::settingsFilePath(FValues), FScheduleWindow->values(),
+                FServices.files, FServices.locale.current());
 }
 
 bool TfrmMain::saveAtSessionEnd()

@@ -29,6 +29,8 @@
 
 namespace lw::shell {
 
+class ScheduleWindow;
+
 /// The calculator window: a button strip, a notebook with the calculator page and a page on
 /// the sibling product, a status bar, a menu bar and a context menu. It restores the saved
 /// values when created, recalculates whenever a field is left or a term picked, and saves the
@@ -65,6 +67,7 @@ public:
     void statusBarResize();
     void GoOnline(QObject *Sender);
     void imgScreenShotClick();
+    void ShowSchedule();
     void ShowAbout();
     void ShowDisclaimer();
 
@@ -133,6 +136,7 @@ public:
     // The menus.
     QMenu *mnuPop = nullptr;
     QAction *mnuFileReset = nullptr;
+    QAction *mnuFileSchedule = nullptr;
     QAction *mnuFilePrintSetup = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileExit = nullptr;
@@ -159,6 +163,7 @@ public:
     QAction *mnuHelpDisclaimer = nullptr;
     QAction *About1 = nullptr;
     QAction *mnuPopReset = nullptr;
+    QAction *mnuPopSchedule = nullptr;
     QAction *mnuPopPrinterSetup = nullptr;
     QAction *mnuPopPrint = nullptr;
     QAction *mnuPopAbout = nullptr;
@@ -236,6 +241,7 @@ private:
     bool FRecovering = false; // inside the math-error recovery
     bool FSaveFailed = false; // the next close request closes even if its save fails
     std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
+    ScheduleWindow *FScheduleWindow = nullptr; // owned by the window; made when first shown
 };
 
 /// The one main window of the application while it exists.

@@ -4,7 +4,10 @@
 #include "core/factory_inputs.h"
 #include "core/maker_addresses.h"
 #include "core/math_error.h"
+#include "core/saved_values.h"
+#include "core/schedule_values.h"
 #include "shell/Main.h"
+#include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
 
@@ -25,6 +28,8 @@ void TfrmMain::connectHandlers()
     for (QAction *entry : { mnuFileExit, mnuPopExit })
         wire(entry, &QAction::triggered, &TfrmMain::mnuFileExitClick);
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
+    for (QAction *entry : { mnuFileSchedule, mnuPopSchedule })
+        wire(entry, &QAction::triggered, &TfrmMain::ShowSchedule);
     connectFieldExits();
     connectStatusBar();
     connectOnline();
@@ -63,6 +68,9 @@ void TfrmMain::Calculate()
 {
     Q_EMIT calculationStarted();
     core::Calculate(FValues, controls(), FServices.locale.current());
+    // Only a pass that completed reaches here: one that fails leaves the schedule as it was.
+    if (FScheduleWindow)
+        FScheduleWindow->follow(FValues);
 }
 
 void TfrmMain::btnResetClick()
@@ -71,6 +79,20 @@ void TfrmMain::btnResetClick()
     core::writeFactoryInputs(controls());
     edtSalesPrice->setFocus(Qt::OtherFocusReason);
     Calculate();
+}
+
+void TfrmMain::ShowSchedule()
+{
+    if (!FScheduleWindow) {
+        FScheduleWindow = new ScheduleWindow(
+                { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
+        FScheduleWindow->follow(FValues);
+        FScheduleWindow->setValues(core::loadScheduleValues(
+                core::settingsFilePath(FValues), FServices.files, FServices.locale.current()));
+    }
+    FScheduleWindow->show();
+    FScheduleWindow->raise();
+    FScheduleWindow->activateWindow();
 }
 
 void TfrmMain::mnuFileExitClick()

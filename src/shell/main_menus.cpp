@@ -12,6 +12,8 @@ namespace lw::shell {
 
 namespace {
 
+const QString ScheduleCaption = QStringLiteral("Amortization &Schedule...");
+
 QAction *addEntry(QMenu *menu, const QString &caption, const QString &glyph)
 {
     QAction *action = menu->addAction(caption);
@@ -50,6 +52,9 @@ void TfrmMain::createFileMenu()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFileReset = addEntry(file, QStringLiteral("&Reset"), QStringLiteral("reset"));
+    mnuFileSchedule = addEntry(file, ScheduleCaption, QStringLiteral("calculator"));
+    // No field's key table and no other entry uses it.
+    mnuFileSchedule->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     std::tie(mnuFilePrintSetup, mnuFilePrint) =
             addHiddenPrintEntries(file, QStringLiteral("Prin&t Setup..."));
     file->addSeparator();
@@ -113,6 +118,7 @@ void TfrmMain::createContextMenu()
 {
     mnuPop = new QMenu(this); // owned by the window
     mnuPopReset = addEntry(mnuPop, QStringLiteral("&Reset"), QStringLiteral("reset"));
+    mnuPopSchedule = addEntry(mnuPop, ScheduleCaption, QStringLiteral("calculator"));
     std::tie(mnuPopPrinterSetup, mnuPopPrint) =
             addHiddenPrintEntries(mnuPop, QStringLiteral("Print Setup..."));
     mnuPop->addSeparator();

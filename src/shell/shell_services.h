@@ -3,6 +3,7 @@
 #include "platform/application_hooks.h"
 #include "platform/clipboard.h"
 #include "platform/desktop_shell.h"
+#include "platform/document_dialogs.h"
 #include "platform/file_store.h"
 #include "platform/known_folders.h"
 #include "platform/locale_source.h"
@@ -24,6 +25,7 @@ struct ShellServices
     platform::FileStore &files;
     const platform::LocaleSource &locale;
     const platform::KnownFolders &folders;
+    platform::DocumentDialogs &dialogs;
 };
 
 } // namespace lw::shell

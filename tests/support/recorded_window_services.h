@@ -3,6 +3,7 @@
 #include "platform/file_store.h"
 #include "platform/window_chrome.h"
 #include "shell/shell_services.h"
+#include "support/recording_document_dialogs.h"
 #include "support/recording_services.h"
 #include "support/shell_doubles.h"
 
@@ -15,7 +16,7 @@ struct RecordedWindowServices
     shell::ShellServices services(platform::FileStore &files)
     {
         return { feedback, clipboard, desktop, noChrome, messages, application, files, locale,
-            folders };
+            folders, dialogs };
     }
 
     RecordingFeedback feedback;
@@ -26,6 +27,7 @@ struct RecordedWindowServices
     RecordingApplicationHooks application;
     CLocaleSource locale;
     FixedFolders folders;
+    RecordingDocumentDialogs dialogs;
 };
 
 } // namespace lw::test

@@ -1,0 +1,104 @@
+#include "core/schedule.h"
+
+#include <algorithm>
+
+namespace lw::core {
+
+namespace {
+
+constexpr int MaxPayments = 1200; // a century of months, far beyond the terms offered
+
+struct Terms
+{
+    Cents loan = 0;
+    std::int64_t rate = 0; // ten-thousandths of a percent
+    Cents payment = 0;
+    int count = 0;
+};
+
+Cents extraFor(const ExtraPayments &extras, int number)
+{
+    Cents extra = number >= extras.monthlyFrom ? extras.monthly : 0;
+    for (const OneTimeExtra &once : extras.oneTime)
+        if (once.number == number)
+            extra += once.amount;
+    return extra;
+}
+
+ScheduleRow nextRow(const Terms &terms, const ExtraPayments &extras, int number, Cents opening)
+{
+    ScheduleRow row;
+    row.number = number;
+    row.interest = monthlyInterest(opening, terms.rate);
+    const bool last = number == terms.count || terms.payment - row.interest >= opening;
+    row.principal = last ? opening : terms.payment - row.interest;
+    row.extra = std::clamp(extraFor(extras, number), Cents{ 0 }, opening - row.principal);
+    row.payment = row.interest + row.principal;
+    row.balance = opening - row.principal - row.extra;
+    return row;
+}
+
+// Runs the months until the balance is paid; the schedule's status says how it ended.
+Schedule amortize(const Terms &terms, const ExtraPayments &extras, const QDate &first)
+{
+    Schedule s;
+    s.scheduledPayment = terms.payment;
+    s.rows.reserve(static_cast<std::size_t>(terms.count));
+    Cents balance = terms.loan;
+    for (int number = 1; balance > 0; ++number) {
+        ScheduleRow row = nextRow(terms, extras, number, balance);
+        if (row.principal <= 0) {
+            s.status = ScheduleStatus::NegativeAmortization;
+            s.failingPayment = number;
+            s.rows.clear();
+            return s;
+        }
+        row.date = first.addMonths(number - 1);
+        s.totals.interest += row.interest;
+        s.totals.paid += row.payment + row.extra;
+        balance = row.balance;
+        s.rows.push_back(row);
+    }
+    s.totals.principal = terms.loan;
+    s.totals.payments = static_cast<int>(s.rows.size());
+    s.status = ScheduleStatus::Complete;
+    return s;
+}
+
+} // namespace
+
+bool ExtraPayments::any() const
+{
+    return monthly > 0 || std::any_of(oneTime.begin(), oneTime.end(), [](const OneTimeExtra &once) {
+        return once.amount > 0;
+    });
+}
+
+Schedule computeSchedule(const ScheduleInputs &inputs)
+{
+    const auto loan = toCents(inputs.loan);
+    const auto rate = toScaledRate(inputs.annualRate);
+    const auto payment = toCents(inputs.monthlyPI);
+    Schedule s;
+    if (!loan || !rate || !payment) {
+        s.status = ScheduleStatus::OutOfRange;
+        return s;
+    }
+    if (inputs.payments > MaxPayments) {
+        s.status = ScheduleStatus::OutOfRange;
+        return s;
+    }
+    if (*loan <= 0 || inputs.payments <= 0)
+        return s;
+    const Terms terms{ *loan, *rate, *payment, inputs.payments };
+    const QDate first(inputs.firstPayment.year(), inputs.firstPayment.month(), 1);
+    s = amortize(terms, inputs.extras, first);
+    if (s.status != ScheduleStatus::Complete || !inputs.extras.any())
+        return s;
+    const Schedule plain = amortize(terms, {}, first);
+    s.paymentsSaved = plain.totals.payments - s.totals.payments;
+    s.interestSaved = plain.totals.interest - s.totals.interest;
+    return s;
+}
+
+} // namespace lw::core

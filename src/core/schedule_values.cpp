@@ -1,0 +1,67 @@
+#include "core/schedule_values.h"
+
+#include "core/one_time_extras.h"
+#include "core/value_text.h"
+#include "core/write_error.h"
+#include "platform/profile_file.h"
+
+namespace lw::core {
+
+namespace {
+
+// Apart from the calculator's sections, so those keep exactly the entries they always had.
+const QString Section = QStringLiteral("ScheduleValues");
+const QString MonthlyExtra = QStringLiteral("MonthlyExtra");
+const QString MonthlyExtraFrom = QStringLiteral("MonthlyExtraFrom");
+const QString OneTimeExtras = QStringLiteral("OneTimeExtras");
+const QString FirstPayment = QStringLiteral("FirstPayment");
+const QString View = QStringLiteral("View");
+const QString MonthFormat = QStringLiteral("yyyy-MM"); // ISO year and month
+
+constexpr int Views = 3;
+
+} // namespace
+
+ScheduleValues loadScheduleValues(
+        const QString &path, const platform::FileStore &files, const platform::LocaleInfo &locale)
+{
+    const platform::ProfileFile profile(files.read(path).bytes); // empty unless it was read
+    const auto read = [&profile](const QString &key) {
+        return profile.readString(Section, key, {});
+    };
+    ScheduleValues v;
+    const auto monthly = parseFloat(read(MonthlyExtra), locale);
+    const auto cents = monthly && *monthly >= 0 ? toCents(*monthly) : std::nullopt;
+    v.extras.monthly = cents.value_or(0);
+    v.extras.monthlyFrom = std::max(1, parseInteger(read(MonthlyExtraFrom)).value_or(1));
+    v.extras.oneTime =
+            parseOneTimeExtras(read(OneTimeExtras), locale).value_or(std::vector<OneTimeExtra>{});
+    v.firstPayment = QDate::fromString(read(FirstPayment), MonthFormat);
+    const int view = parseInteger(read(View)).value_or(0);
+    v.view = view >= 0 && view < Views ? view : 0;
+    return v;
+}
+
+void saveScheduleValues(const QString &path, const ScheduleValues &v, platform::FileStore &files,
+        const platform::LocaleInfo &locale)
+{
+    const platform::FileContent old = files.read(path);
+    // Replacing a file that could not be read would lose everything else it holds.
+    if (old.status == platform::FileContent::Status::Failed)
+        throw WriteError(path);
+    platform::ProfileFile profile(old.bytes);
+    const std::pair<const QString &, QString> entries[] = {
+        { MonthlyExtra, floatText(toAmount(v.extras.monthly), locale) },
+        { MonthlyExtraFrom, QString::number(v.extras.monthlyFrom) },
+        { OneTimeExtras, oneTimeExtrasText(v.extras.oneTime, locale) },
+        { FirstPayment, v.firstPayment.toString(MonthFormat) },
+        { View, QString::number(v.view) },
+    };
+    for (const auto &[key, value] : entries)
+        if (!profile.writeString(Section, key, value))
+            throw WriteError(path);
+    if (!files.replace(path, profile.toBytes()))
+        throw WriteError(path);
+}
+
+} // namespace lw::core

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+
+#include "core/schedule.h"
+#include "platform/file_store.h"
+#include "platform/locale_info.h"
+
+namespace lw::core {
+
+/// The schedule window's inputs, kept in the settings file in a section of their own.
+struct ScheduleValues
+{
+    ExtraPayments extras;
+    QDate firstPayment; // invalid: the month after the current one
+    int view = 0; // by month, by calendar year, by loan year
+
+    friend bool operator==(const ScheduleValues &, const ScheduleValues &) = default;
+};
+
+/// Reads the schedule's section of the settings file at `path`; a missing or unreadable
+/// file, section, key or value gives that value's default, silently.
+ScheduleValues loadScheduleValues(
+        const QString &path, const platform::FileStore &files, const platform::LocaleInfo &locale);
+
+/// Writes the schedule's section into the settings file at `path` in one replacement,
+/// keeping everything else in it. Throws WriteError when the file cannot be read or written.
+void saveScheduleValues(const QString &path, const ScheduleValues &values,
+        platform::FileStore &files, const platform::LocaleInfo &locale);
+
+} // namespace lw::core

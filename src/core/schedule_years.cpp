@@ -1,0 +1,32 @@
+#include "core/schedule_years.h"
+
+namespace lw::core {
+
+namespace {
+
+int yearOf(const ScheduleRow &row, YearGrouping grouping)
+{
+    return grouping == YearGrouping::Calendar ? row.date.year() : (row.number - 1) / 12 + 1;
+}
+
+} // namespace
+
+std::vector<ScheduleYear> yearlyTotals(const std::vector<ScheduleRow> &rows, YearGrouping grouping)
+{
+    std::vector<ScheduleYear> years;
+    for (const ScheduleRow &row : rows) {
+        const int year = yearOf(row, grouping);
+        if (years.empty() || years.back().year != year)
+            years.push_back({ year, row.number, row.number, 0, 0, 0, 0, 0 });
+        ScheduleYear &y = years.back();
+        y.lastNumber = row.number;
+        y.payment += row.payment;
+        y.interest += row.interest;
+        y.principal += row.principal;
+        y.extra += row.extra;
+        y.balance = row.balance;
+    }
+    return years;
+}
+
+} // namespace lw::core

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "core/schedule.h"
+
+namespace lw::core {
+
+/// How the months are grouped into years.
+enum class YearGrouping {
+    Calendar, // January to December; the first and last year may be short
+    Loan, // twelve payments from the first on
+};
+
+/// The months of one year, summed.
+struct ScheduleYear
+{
+    int year = 0; // the calendar year, or the loan year counted from 1
+    int firstNumber = 0;
+    int lastNumber = 0;
+    Cents payment = 0;
+    Cents interest = 0;
+    Cents principal = 0;
+    Cents extra = 0;
+    Cents balance = 0; // after the year's last payment
+};
+
+/// The schedule's rows summed by year, in order.
+std::vector<ScheduleYear> yearlyTotals(const std::vector<ScheduleRow> &rows, YearGrouping grouping);
+
+} // namespace lw::core

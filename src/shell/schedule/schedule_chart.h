@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLocale>
+#include <QWidget>
+
+#include "platform/locale_info.h"
+#include "shell/schedule/chart_geometry.h"
+
+namespace lw::shell {
+
+/// The balance falling and the interest and principal paid so far rising, payment by
+/// payment. Screen readers get the same story in words.
+class ScheduleChart final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ScheduleChart(QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(ScheduleChart)
+
+    void setSchedule(const core::Schedule &schedule, const platform::LocaleInfo &money,
+            const QLocale &dates);
+
+    /// What the chart shows, in one or two sentences.
+    const QString &description() const { return m_description; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintAxes(QPainter &painter, const QRectF &plot) const;
+    void paintLegend(QPainter &painter) const;
+
+    ChartSeries m_series;
+    QString m_topText; // the money at the top of the value axis
+    QString m_firstMonth;
+    QString m_lastMonth;
+    QString m_description;
+};
+
+} // namespace lw::shell

@@ -1,0 +1,235 @@
+#include "shell/schedule/schedule_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/one_time_extras.h"
+#include "core/schedule_csv.h"
+#include "core/schedule_summary.h"
+#include "core/write_error.h"
+#include "shell/schedule/schedule_chart.h"
+#include "shell/schedule/schedule_printout.h"
+
+namespace lw::shell {
+
+namespace {
+
+struct ReadExtras
+{
+    core::ExtraPayments extras;
+    bool readable = true; // the one-time extras' text is a list
+};
+
+ReadExtras readExtras(const QDoubleSpinBox &monthly, const QSpinBox &from, const QLineEdit &oneTime,
+        const platform::LocaleInfo &locale)
+{
+    ReadExtras read;
+    read.extras.monthly = std::llround(monthly.value() * 100);
+    read.extras.monthlyFrom = from.value();
+    const auto list = core::parseOneTimeExtras(oneTime.text(), locale);
+    read.readable = list.has_value();
+    read.extras.oneTime = list.value_or(std::vector<core::OneTimeExtra>{});
+    return read;
+}
+
+QDate nextMonth()
+{
+    const QDate today = QDate::currentDate();
+    return QDate(today.year(), today.month(), 1).addMonths(1);
+}
+
+} // namespace
+
+ScheduleWindow::ScheduleWindow(const ScheduleServices &services, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmSchedule"));
+    setWindowTitle(QStringLiteral("Amortization Schedule"));
+    new QVBoxLayout(this); // owned by the window
+    createInputs();
+    createSummary();
+    createTableAndChart();
+    createButtons();
+    m_firstPayment->setDate(nextMonth());
+    connectInputs();
+    resize(900, 600);
+}
+
+void ScheduleWindow::connectInputs()
+{
+    const auto changed = [this] {
+        if (!m_applying)
+            recompute();
+    };
+    connect(m_monthlyExtra, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_extraFrom, &QSpinBox::valueChanged, this, changed);
+    connect(m_oneTime, &QLineEdit::textChanged, this, changed);
+    connect(m_firstPayment, &QDateEdit::dateChanged, this, changed);
+    connect(m_view, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_exportCsv, &QPushButton::clicked, this, &ScheduleWindow::exportCsv);
+    connect(m_print, &QPushButton::clicked, this, &ScheduleWindow::print);
+    connect(m_exportPdf, &QPushButton::clicked, this, &ScheduleWindow::exportPdf);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ScheduleWindow::follow(const core::ValueRecord &record)
+{
+    m_inputs.loan = record.FActualLoan;
+    m_inputs.annualRate = record.FInterestRate;
+    m_inputs.payments = record.FTerm * 12;
+    m_inputs.monthlyPI = record.FMonthlyPI;
+    // A hidden window catches up when it is shown again.
+    m_stale = true;
+    if (isVisible())
+        recompute();
+}
+
+core::ScheduleValues ScheduleWindow::values() const
+{
+    core::ScheduleValues v;
+    v.extras = readExtras(*m_monthlyExtra, *m_extraFrom, *m_oneTime, m_services.locale.current())
+                       .extras;
+    v.firstPayment = m_firstPayment->date();
+    v.view = m_view->currentIndex();
+    return v;
+}
+
+void ScheduleWindow::setValues(const core::ScheduleValues &v)
+{
+    m_applying = true;
+    m_monthlyExtra->setValue(core::toAmount(v.extras.monthly));
+    m_extraFrom->setValue(v.extras.monthlyFrom);
+    m_oneTime->setText(core::oneTimeExtrasText(v.extras.oneTime, m_services.locale.current()));
+    if (v.firstPayment.isValid())
+        m_firstPayment->setDate(v.firstPayment);
+    m_view->setCurrentIndex(v.view);
+    m_applying = false;
+    m_stale = true;
+    if (isVisible())
+        recompute();
+}
+
+void ScheduleWindow::showEvent(QShowEvent *event)
+{
+    if (m_stale)
+        recompute();
+    QWidget::showEvent(event);
+}
+
+void ScheduleWindow::recompute()
+{
+    const ReadExtras read =
+            readExtras(*m_monthlyExtra, *m_extraFrom, *m_oneTime, m_services.locale.current());
+    m_inputs.extras = read.extras;
+    m_extrasUnreadable = !read.readable;
+    m_inputs.firstPayment = m_firstPayment->date();
+    m_schedule = core::computeSchedule(m_inputs);
+    const platform::LocaleInfo money = m_services.locale.current();
+    const QLocale dates;
+    m_model->setSchedule(
+            m_schedule, static_cast<ScheduleView>(m_view->currentIndex()), money, dates);
+    fitColumns();
+    m_chart->setSchedule(m_schedule, money, dates);
+    m_summary->setText(summaryLines().join(u'\n'));
+    m_stale = false;
+    Q_EMIT scheduleUpdated();
+}
+
+void ScheduleWindow::fitColumns()
+{
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const auto widest = [&metrics](const QStringList &texts) {
+        int width = 0;
+        for (const QString &text : texts)
+            width = std::max(width, metrics.horizontalAdvance(text));
+        return width + 16; // the cell's margins and a little air
+    };
+    const std::vector<QStringList> samples = m_model->widthSamples();
+    int total = 0;
+    for (int column = 0; column < static_cast<int>(samples.size()); ++column) {
+        const QString header =
+                m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int width = widest(samples[static_cast<size_t>(column)] + QStringList{ header });
+        m_table->setColumnWidth(column, width);
+        total += width;
+    }
+    // Every column stays in sight; the chart takes what is left.
+    const int rowHeader =
+            widest({ m_model->headerData(m_model->rowCount() - 1, Qt::Vertical, Qt::DisplayRole)
+                             .toString() });
+    const int scrollBar =
+            m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_table);
+    m_table->setMinimumWidth(total + rowHeader + scrollBar + 2 * m_table->frameWidth() + 8);
+}
+
+QStringList ScheduleWindow::summaryLines() const
+{
+    QStringList lines = core::scheduleSummary(m_schedule, m_services.locale.current(), QLocale());
+    if (m_extrasUnreadable)
+        lines << QStringLiteral("The one-time extras are left out: write each as payment "
+                                "number=amount, separated by semicolons.");
+    return lines;
+}
+
+void ScheduleWindow::exportCsv()
+{
+    const auto path = m_services.dialogs.saveFileName(this, QStringLiteral("Export CSV"),
+            QStringLiteral("amortization-schedule.csv"), QStringLiteral("CSV files (*.csv)"));
+    if (path && !m_services.files.replace(*path, core::scheduleCsv(m_schedule)))
+        m_services.feedback.showError(QString::fromUtf8(core::WriteError(*path).what()));
+}
+
+void ScheduleWindow::exportPdf()
+{
+    const auto path = m_services.dialogs.saveFileName(this, QStringLiteral("Export PDF"),
+            QStringLiteral("amortization-schedule.pdf"), QStringLiteral("PDF files (*.pdf)"));
+    if (!path)
+        return;
+    // Written in memory first, so the file is replaced in one step like every other file.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(windowTitle());
+        writer.setResolution(300);
+        if (!printOn(writer))
+            return;
+    }
+    if (!m_services.files.replace(*path, bytes))
+        m_services.feedback.showError(QString::fromUtf8(core::WriteError(*path).what()));
+}
+
+void ScheduleWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    if (m_services.dialogs.setUpPrinter(this, printer))
+        printOn(printer);
+}
+
+bool ScheduleWindow::printOn(QPagedPaintDevice &device)
+{
+    if (printSchedule(device, summaryLines(), *m_model) > 0)
+        return true;
+    m_services.feedback.showError(QStringLiteral("The schedule could not be printed."));
+    return false;
+}
+
+} // namespace lw::shell

@@ -1,0 +1,121 @@
+#include <functional>
+
+#include "main_fixture.h"
+#include "shell/schedule/schedule_window.h"
+#include "support/row_printers.h"
+
+namespace lw::test {
+
+namespace {
+
+using shell::ScheduleWindow;
+
+ScheduleWindow *openSchedule(const shell::TfrmMain &window)
+{
+    return window.findChild<ScheduleWindow *>();
+}
+
+struct OpenRow
+{
+    const char *name;
+    std::function<void(shell::TfrmMain &)> open;
+};
+
+LW_PRINT_ROW_NAME(OpenRow)
+
+class ScheduleOpening : public MainWindowTest, public ::testing::WithParamInterface<OpenRow>
+{
+};
+
+TEST_P(ScheduleOpening, ShowsTheScheduleOfTheLastPass)
+{
+    haveSettings();
+    start();
+    GetParam().open(*window);
+    ScheduleWindow *schedule = openSchedule(*window);
+    ASSERT_NE(schedule, nullptr);
+    EXPECT_TRUE(schedule->isVisible());
+    EXPECT_EQ(schedule->windowTitle(), u"Amortization Schedule");
+    EXPECT_EQ(schedule->schedule().rows.size(), 360U) << "the default loan over 30 years";
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, ScheduleOpening,
+        ::testing::Values(OpenRow{ "FileMenu",
+                                  [](shell::TfrmMain &w) {
+                                      w.mnuFileSchedule->trigger();
+                                  } },
+                OpenRow{ "ContextMenu",
+                        [](shell::TfrmMain &w) {
+                            w.mnuPopSchedule->trigger();
+                        } },
+                OpenRow{ "ShortcutInAField",
+                        [](shell::TfrmMain &w) {
+                            w.edtSalesPrice->setFocus(Qt::OtherFocusReason);
+                            QTest::keyClick(w.edtSalesPrice, Qt::Key_A,
+                                    Qt::ControlModifier | Qt::ShiftModifier);
+                        } }),
+        RowName());
+
+class ScheduleFollowing : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        haveSettings();
+        start();
+        window->mnuFileSchedule->trigger();
+        schedule = openSchedule(*window);
+        ASSERT_NE(schedule, nullptr);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    ScheduleWindow *schedule = nullptr;
+};
+
+TEST_F(ScheduleFollowing, AnEditLeftByTabUpdatesTheScheduleOnce)
+{
+    window->edtDownPayment->setFocus(Qt::OtherFocusReason); // leaving the price is a pass too
+    const QSignalSpy updates(schedule, &ScheduleWindow::scheduleUpdated);
+    QTest::keyClicks(window->edtDownPayment, QStringLiteral("40000"));
+    QTest::keyClick(window->edtDownPayment, Qt::Key_Tab);
+    EXPECT_EQ(updates.count(), 1);
+    EXPECT_EQ(schedule->schedule().totals.principal, 6000000) << "100,000 less 40,000";
+}
+
+TEST_F(ScheduleFollowing, APassEndingInAMathErrorLeavesTheScheduleAlone)
+{
+    // Below -1200 % the payment's logarithm fails; the field's mask must hold the rate first.
+    window->edtInterestRate->field().setPictureMask(QStringLiteral("#####.####"));
+    window->edtInterestRate->setFocus(Qt::OtherFocusReason);
+    window->edtInterestRate->setFloatValue(-1300);
+    const QSignalSpy updates(schedule, &ScheduleWindow::scheduleUpdated);
+    const int passes = passesDuring([this] {
+        QTest::keyClick(window->edtInterestRate, Qt::Key_Tab);
+    });
+    // The failed pass, then the recovery's own complete pass with the restored inputs.
+    EXPECT_EQ(passes, 2);
+    EXPECT_EQ(updates.count(), 1);
+    EXPECT_EQ(schedule->schedule().rows.size(), 360U);
+}
+
+TEST_F(ScheduleFollowing, ItsInputsAreKeptInTheirOwnSectionAcrossRuns)
+{
+    core::ScheduleValues chosen;
+    chosen.extras = { 10000, 1, { { 12, 500000 } } };
+    chosen.firstPayment = QDate(2027, 5, 1);
+    chosen.view = 1;
+    schedule->setValues(chosen);
+    ASSERT_TRUE(closeWindow());
+    EXPECT_TRUE(savedLines().contains("[ScheduleValues]"));
+    EXPECT_TRUE(savedLines().contains("OneTimeExtras=12=5000"));
+    window.reset();
+    start();
+    window->mnuFileSchedule->trigger();
+    EXPECT_EQ(openSchedule(*window)->values(), chosen);
+}
+
+} // namespace
+
+} // namespace lw::test

@@ -1,0 +1,218 @@
+#include "shell/schedule/schedule_window.h"
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "core/write_error.h"
+#include "shell/schedule/schedule_printout.h"
+#include "support/recording_document_dialogs.h"
+#include "support/recording_file_store.h"
+#include "support/recording_services.h"
+#include "support/row_printers.h"
+#include "support/shell_doubles.h"
+
+using namespace Qt::StringLiterals;
+
+namespace lw::test {
+
+namespace {
+
+using shell::ScheduleView;
+using shell::ScheduleWindow;
+
+// The default inputs' completed pass: 80,000 at 6 % over 30 years.
+core::ValueRecord defaultPass()
+{
+    core::ValueRecord record;
+    record.FActualLoan = 80000;
+    record.FInterestRate = 6;
+    record.FTerm = 30;
+    record.FMonthlyPI = 479.64042012220557;
+    return record;
+}
+
+int pdfPages(const QByteArray &pdf)
+{
+    // Every page object says "/Type /Page"; the page tree says "/Type /Pages".
+    return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r")
+            + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") + pdf.count("/Type /Page>"));
+}
+
+class ScheduleWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.follow(defaultPass());
+        // From November: the calendar years then differ from the loan years.
+        window.setValues({ {}, QDate(2026, 11, 1), 0 });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void chooseView(ScheduleView view)
+    {
+        window.findChild<QComboBox *>()->setCurrentIndex(static_cast<int>(view));
+    }
+
+    QTableView *table() const { return window.findChild<QTableView *>(u"scheduleTable"_s); }
+
+    RecordingFileStore files;
+    RecordingDocumentDialogs dialogs;
+    RecordingFeedback feedback;
+    CLocaleSource locale;
+    ScheduleWindow window{ { files, dialogs, feedback, locale }, nullptr };
+};
+
+TEST_F(ScheduleWindowTest, CsvOfTheDefaultLoanParsesBack)
+{
+    dialogs.saveAnswer = QStringLiteral("/home/u/schedule.csv");
+    window.exportCsv();
+    const QList<QByteArray> lines = files.files.at(u"/home/u/schedule.csv"_s).trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 361) << "the header and 360 payments";
+    const QList<QByteArray> last = lines.back().trimmed().split(',');
+    ASSERT_EQ(last.size(), 7);
+    EXPECT_EQ(last.front(), "360");
+    EXPECT_EQ(last.back(), "0.00");
+}
+
+TEST_F(ScheduleWindowTest, CsvNotWrittenIsReportedAndCancelWritesNothing)
+{
+    window.exportCsv();
+    EXPECT_EQ(files.replacements, 0) << "the dialog was cancelled";
+    dialogs.saveAnswer = QStringLiteral("/readonly/schedule.csv");
+    files.failReplace = true;
+    window.exportCsv();
+    EXPECT_EQ(feedback.errors,
+            QStringList{ QString::fromUtf8(core::WriteError(*dialogs.saveAnswer).what()) });
+}
+
+struct PrintRow
+{
+    const char *name;
+    ScheduleView view;
+    int rows;
+};
+
+LW_PRINT_ROW_NAME(PrintRow)
+
+class SchedulePrinting : public ScheduleWindowTest, public ::testing::WithParamInterface<PrintRow>
+{
+};
+
+TEST_P(SchedulePrinting, PrintsTheWholeTableOnTheExpectedPages)
+{
+    chooseView(GetParam().view);
+    ASSERT_EQ(table()->model()->rowCount(), GetParam().rows);
+    QTemporaryDir folder;
+    dialogs.printToPdf = folder.filePath(u"schedule.pdf"_s);
+    window.print();
+    QFile pdf(dialogs.printToPdf);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    // The lines a page holds, from the printer's page and the print font's measured height.
+    QPrinter printer(QPrinter::HighResolution);
+    const QFontMetrics metrics(QFont(u"Arial"_s, 9), &printer);
+    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    const int summaryLines = 3; // payment, totals, payments and payoff
+    const shell::PrintPages pages{ pageHeight / metrics.lineSpacing(), summaryLines };
+    EXPECT_EQ(pdfPages(pdf.readAll()), pages.pageCount(GetParam().rows));
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, SchedulePrinting,
+        ::testing::Values(PrintRow{ "Monthly", ScheduleView::Monthly, 360 },
+                PrintRow{ "CalendarYears", ScheduleView::CalendarYears, 31 },
+                PrintRow{ "LoanYears", ScheduleView::LoanYears, 30 }),
+        RowName());
+
+TEST_F(ScheduleWindowTest, PdfExportReplacesTheFileInOneStep)
+{
+    dialogs.saveAnswer = QStringLiteral("/home/u/schedule.pdf");
+    window.exportPdf();
+    EXPECT_EQ(files.replacements, 1);
+    EXPECT_TRUE(files.files.at(*dialogs.saveAnswer).startsWith("%PDF"));
+}
+
+TEST_F(ScheduleWindowTest, TabReachesEveryControl)
+{
+    QList<QWidget *> reached;
+    QWidget *start = QApplication::focusWidget();
+    ASSERT_NE(start, nullptr);
+    QWidget *at = start;
+    do {
+        reached << at;
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+    } while (at != start && reached.size() < 50);
+    for (QWidget *control : window.findChildren<QWidget *>()) {
+        const bool isControl = (control->focusPolicy() & Qt::TabFocus) && control->isVisible()
+                && !control->focusProxy();
+        if (isControl) {
+            EXPECT_TRUE(reached.contains(control)) << control->metaObject()->className();
+        }
+    }
+}
+
+TEST_F(ScheduleWindowTest, TableReadsWithHeadersThroughAccessibility)
+{
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(table());
+    ASSERT_NE(view, nullptr);
+    QAccessibleTableInterface *grid = view->tableInterface();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), 360);
+    EXPECT_EQ(grid->columnCount(), 6);
+    QAccessibleInterface *cell = grid->cellAt(0, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), u"$479.64"_s);
+    QAccessibleTableCellInterface *place = cell->tableCellInterface();
+    ASSERT_NE(place, nullptr);
+    ASSERT_EQ(place->columnHeaderCells().size(), 1);
+    EXPECT_EQ(place->columnHeaderCells().front()->text(QAccessible::Name), u"Payment"_s);
+    ASSERT_EQ(place->rowHeaderCells().size(), 1);
+    EXPECT_EQ(place->rowHeaderCells().front()->text(QAccessible::Name), u"1"_s);
+}
+
+TEST_F(ScheduleWindowTest, ChartTellsScreenReadersWhatItShows)
+{
+    QAccessibleInterface *chart =
+            QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"scheduleChart"_s));
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->role(), QAccessible::Chart);
+    EXPECT_EQ(chart->text(QAccessible::Name), u"Balance and amounts paid"_s);
+    EXPECT_TRUE(
+            chart->text(QAccessible::Description)
+                    .startsWith(u"The balance falls from $80,000.00 to $0.00 over 360 payments"_s));
+}
+
+TEST_F(ScheduleWindowTest, SummaryIsReadAsItsText)
+{
+    QAccessibleInterface *summary =
+            QAccessible::queryAccessibleInterface(window.findChild<QLabel *>(u"scheduleSummary"_s));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->text(QAccessible::Name)
+                        .startsWith(u"Monthly payment (principal and interest): $479.64"_s));
+}
+
+TEST_F(ScheduleWindowTest, UnreadableOneTimeExtrasAreLeftOutAndSaidSo)
+{
+    auto *oneTime = window.findChild<QLineEdit *>();
+    oneTime->setText(u"12=5000; sixty=100"_s);
+    EXPECT_FALSE(window.schedule().rows.size() < 360) << "no extra was applied";
+    EXPECT_TRUE(window.findChild<QLabel *>(u"scheduleSummary"_s)->text().contains(u"left out"_s));
+    oneTime->setText(u"12=100000"_s);
+    EXPECT_EQ(window.schedule().rows.size(), 12U);
+}
+
+} // namespace
+
+} // namespace lw::test
