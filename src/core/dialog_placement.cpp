@@ -17,4 +17,16 @@ QPoint centredNotBeforeOrigin(const QRect &main, const QSize &form)
     return { std::max(centred.x(), 0), std::max(centred.y(), 0) };
 }
 
+QPoint besideOf(const QRect &main, const QSize &form, const QRect &screen)
+{
+    const int screenEnd = screen.left() + screen.width();
+    int left = main.left() + main.width();
+    if (left + form.width() > screenEnd)
+        left = main.left() - form.width() >= screen.left() ? main.left() - form.width()
+                                                           : screenEnd - form.width();
+    const int lowestTop = screen.top() + screen.height() - form.height();
+    return { std::max(left, screen.left()),
+        std::max(std::min(main.top(), lowestTop), screen.top()) };
+}
+
 } // namespace lw::core

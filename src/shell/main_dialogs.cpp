@@ -5,20 +5,11 @@
 #include "shell/Main.h"
 #include "shell/uFrmAbout.h"
 #include "shell/uFrmDisclaim.h"
+#include "shell/window_frame.h"
 
 namespace lw::shell {
 
 namespace {
-
-/// The size of a dialog with its frame. Not shown yet, it has none: the window manager will
-/// give it the frame it gave the main window.
-QSize outerSize(const QWidget &dialog, const QWidget &main)
-{
-    const QRect frame = main.frameGeometry();
-    const QRect client = main.geometry();
-    return dialog.size().grownBy(QMargins(client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()));
-}
 
 /// Shows the dialog `create` makes modally, centred over `main` as it stood before, negative
 /// coordinates and all; releases it afterwards whatever happens.
@@ -34,7 +25,7 @@ void showCentredOver(QWidget &main, Create &&create)
         if (dialog)
             dialog->deleteLater();
     });
-    dialog->move(core::centredOver(bounds, outerSize(*dialog, main)));
+    dialog->move(core::centredOver(bounds, framedSize(*dialog, main)));
     dialog->exec();
 }
 
@@ -73,7 +64,7 @@ void TfrmMain::ShowDisclaimer()
 
 void TfrmMain::CenterForm(QWidget &Form) const
 {
-    Form.move(core::centredNotBeforeOrigin(frameGeometry(), outerSize(Form, *this)));
+    Form.move(core::centredNotBeforeOrigin(frameGeometry(), framedSize(Form, *this)));
 }
 
 } // namespace lw::shell

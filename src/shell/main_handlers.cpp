@@ -1,6 +1,9 @@
 #include <utility>
 
+#include <QScreen>
+
 #include "core/app_texts.h"
+#include "core/dialog_placement.h"
 #include "core/factory_inputs.h"
 #include "core/maker_addresses.h"
 #include "core/math_error.h"
@@ -8,6 +11,7 @@
 #include "core/schedule_values.h"
 #include "shell/Main.h"
 #include "shell/schedule/schedule_window.h"
+#include "shell/window_frame.h"
 
 namespace lw::shell {
 
@@ -89,6 +93,9 @@ void TfrmMain::ShowSchedule()
         FScheduleWindow->follow(FValues);
         FScheduleWindow->setValues(core::loadScheduleValues(
                 core::settingsFilePath(FValues), FServices.files, FServices.locale.current()));
+        // Beside the calculator, so an edit there and its effect here are seen together.
+        FScheduleWindow->move(core::besideOf(frameGeometry(), framedSize(*FScheduleWindow, *this),
+                screen()->availableGeometry()));
     }
     FScheduleWindow->show();
     FScheduleWindow->raise();
