@@ -1,5 +1,7 @@
 #include "shell/uFrmAbout.h"
 
+#include "core/app_texts.h"
+#include "core/command_line.h"
 #include "core/maker_addresses.h"
 #include "shell/Main.h"
 #include "shell/glyphs.h"
@@ -14,9 +16,9 @@ namespace {
 constexpr QSize ClientSize(447, 290);
 
 // The texts the dialog shows; the legal notice says what License.txt says.
-const QString Title = QStringLiteral(" About Loanwright, 4.5.1");
+const QString Title = u" About " + core::applicationTitle();
 const QString ProductName = QStringLiteral("Loanwright");
-const QString Version = QStringLiteral("Version 4.5.1");
+const QString Version = u"Version " + core::applicationVersion();
 const QString CompileDate = QStringLiteral("Compiled February 11, 2010");
 const QString Copyright = QStringLiteral("Copyright (c) 2010 Brannock Software");
 const QString Rights = QStringLiteral("Released under the MIT License: see License.txt.");
