@@ -6,7 +6,6 @@
 #include "core/factory_inputs.h"
 #include "core/value_text.h"
 #include "core/write_error.h"
-#include "platform/profile_file.h"
 
 namespace lw::core {
 
@@ -131,8 +130,8 @@ void restoreFields(const ValueRecord &record, const CalculatorControls &c)
     c.edtMonthlyPITI.setFloatValue(record.FMonthlyPITI);
 }
 
-void SaveValuesAtExit(
-        const ValueRecord &record, platform::FileStore &files, const platform::LocaleInfo &locale)
+void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
+        const platform::LocaleInfo &locale, const MoreSettings &more)
 {
     const QString path = settingsFilePath(record);
     // No installer makes a per-user folder, so the first save does.
@@ -152,6 +151,8 @@ void SaveValuesAtExit(
         if (!profile.writeString(entry.section.toString(), entry.writeKey.toString(), value))
             throw WriteError(path);
     }
+    if (more && !more(profile))
+        throw WriteError(path);
     if (!files.replace(path, profile.toBytes()))
         throw WriteError(path);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+
 #include "core/calculation_pass.h"
 #include "core/value_record.h"
 #include "platform/file_store.h"
 #include "platform/locale_info.h"
+#include "platform/profile_file.h"
 
 namespace lw::core {
 
@@ -25,11 +28,15 @@ void loadSavedValues(
 /// one for the button checked here: the first pass comes after every field is restored.
 void restoreFields(const ValueRecord &record, const CalculatorControls &controls);
 
+/// Writes a section of its own into the settings file being saved; false when it cannot.
+using MoreSettings = std::function<bool(platform::ProfileFile &settings)>;
+
 /// Writes the inputs, results and first-run flag into the settings file, creating its folder
-/// when missing. All entries reach the disk in one replacement of the file, so a failure
-/// writes none of them; everything else in the file is kept. Throws WriteError when the
-/// folder cannot be made, the old file cannot be read, or the new one cannot be written.
-void SaveValuesAtExit(
-        const ValueRecord &record, platform::FileStore &files, const platform::LocaleInfo &locale);
+/// when missing, together with whatever `more` writes. All entries reach the disk in one
+/// replacement of the file, so a failure writes none of them; everything else in the file is
+/// kept. Throws WriteError when the folder cannot be made, the old file cannot be read, or
+/// the new one cannot be written.
+void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
+        const platform::LocaleInfo &locale, const MoreSettings &more = {});
 
 } // namespace lw::core

@@ -1,8 +1,10 @@
 #include "core/schedule_values.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/one_time_extras.h"
 #include "core/value_text.h"
-#include "core/write_error.h"
 #include "platform/profile_file.h"
 
 namespace lw::core {
@@ -42,14 +44,9 @@ ScheduleValues loadScheduleValues(
     return v;
 }
 
-void saveScheduleValues(const QString &path, const ScheduleValues &v, platform::FileStore &files,
+bool writeScheduleValues(platform::ProfileFile &settings, const ScheduleValues &v,
         const platform::LocaleInfo &locale)
 {
-    const platform::FileContent old = files.read(path);
-    // Replacing a file that could not be read would lose everything else it holds.
-    if (old.status == platform::FileContent::Status::Failed)
-        throw WriteError(path);
-    platform::ProfileFile profile(old.bytes);
     const std::pair<const QString &, QString> entries[] = {
         { MonthlyExtra, floatText(toAmount(v.extras.monthly), locale) },
         { MonthlyExtraFrom, QString::number(v.extras.monthlyFrom) },
@@ -57,11 +54,9 @@ void saveScheduleValues(const QString &path, const ScheduleValues &v, platform::
         { FirstPayment, v.firstPayment.toString(MonthFormat) },
         { View, QString::number(v.view) },
     };
-    for (const auto &[key, value] : entries)
-        if (!profile.writeString(Section, key, value))
-            throw WriteError(path);
-    if (!files.replace(path, profile.toBytes()))
-        throw WriteError(path);
+    return std::all_of(std::begin(entries), std::end(entries), [&settings](const auto &entry) {
+        return settings.writeString(Section, entry.first, entry.second);
+    });
 }
 
 } // namespace lw::core

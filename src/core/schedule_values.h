@@ -5,6 +5,7 @@
 #include "core/schedule.h"
 #include "platform/file_store.h"
 #include "platform/locale_info.h"
+#include "platform/profile_file.h"
 
 namespace lw::core {
 
@@ -23,9 +24,9 @@ struct ScheduleValues
 ScheduleValues loadScheduleValues(
         const QString &path, const platform::FileStore &files, const platform::LocaleInfo &locale);
 
-/// Writes the schedule's section into the settings file at `path` in one replacement,
-/// keeping everything else in it. Throws WriteError when the file cannot be read or written.
-void saveScheduleValues(const QString &path, const ScheduleValues &values,
-        platform::FileStore &files, const platform::LocaleInfo &locale);
+/// Writes the schedule's section into the settings being saved, leaving every other section
+/// alone; false when an entry cannot be written.
+bool writeScheduleValues(platform::ProfileFile &settings, const ScheduleValues &values,
+        const platform::LocaleInfo &locale);
 
 } // namespace lw::core

@@ -120,11 +120,14 @@ void TfrmMain::FormClose(QCloseEvent *event)
 void TfrmMain::saveValues()
 {
     FHelp.closeAll();
-    core::SaveValuesAtExit(FValues, FServices.files, FServices.locale.current());
-    // The schedule's inputs are kept only once its window has been open.
+    const platform::LocaleInfo &locale = FServices.locale.current();
+    // The schedule's inputs are kept only once its window has been open, in the same write.
+    core::MoreSettings schedule;
     if (FScheduleWindow)
-        core::saveScheduleValues(core::settingsFilePath(FValues), FScheduleWindow->values(),
-                FServices.files, FServices.locale.current());
+        schedule = [values = FScheduleWindow->values(), &locale](platform::ProfileFile &settings) {
+            return core::writeScheduleValues(settings, values, locale);
+        };
+    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule);
 }
 
 bool TfrmMain::saveAtSessionEnd()

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/write_error.h"
 #include "support/recording_file_store.h"
 #include "support/row_printers.h"
 
@@ -23,7 +22,9 @@ TEST(ScheduleValues, ReadBackAsWrittenBesideTheCalculatorsSections)
     values.view = 2;
     lw::platform::LocaleInfo comma;
     comma.decimalSeparator = QStringLiteral(",");
-    lw::core::saveScheduleValues(Path, values, files, comma);
+    lw::platform::ProfileFile settings(calculator);
+    ASSERT_TRUE(lw::core::writeScheduleValues(settings, values, comma));
+    files.files[Path] = settings.toBytes();
     EXPECT_TRUE(files.files[Path].startsWith(calculator)) << "the calculator's entries stay";
     EXPECT_EQ(lw::core::loadScheduleValues(Path, files, comma), values);
 }
@@ -55,13 +56,5 @@ INSTANTIATE_TEST_SUITE_P(Entries, UnreadableScheduleEntry,
                 BadEntryRow{ "NoSuchMonth", "FirstPayment=2027-13" },
                 BadEntryRow{ "NoSuchView", "View=7" }),
         lw::test::RowName());
-
-TEST(ScheduleValues, AFileThatCannotBeReadIsNotReplaced)
-{
-    lw::test::RecordingFileStore files;
-    files.unreadable.insert(Path);
-    EXPECT_THROW(lw::core::saveScheduleValues(Path, {}, files, {}), lw::core::WriteError);
-    EXPECT_EQ(files.replacements, 0);
-}
 
 } // namespace
