@@ -7,6 +7,7 @@
 
 #include "console_start.h"
 #include "core/app_texts.h"
+#include "core/saved_values.h"
 #include "platform/disk_file_store.h"
 #include "platform/posix_locale_source.h"
 #include "platform/system_folders.h"
@@ -34,9 +35,10 @@ int main(int argc, char **argv)
     lw::platform::AbsentWindowChrome chrome;
     lw::platform::AbsentWindowMessages messages;
     lw::platform::QtApplicationHooks hooks;
-    lw::platform::DiskFileStore files;
-    lw::platform::PosixLocaleSource locale;
     lw::platform::SystemFolders folders;
+    // Documents replaced elsewhere keep their short-lived second name where the settings live.
+    lw::platform::DiskFileStore files({}, folders.commonData() + lw::core::dataSubFolder());
+    lw::platform::PosixLocaleSource locale;
     lw::platform::QtDocumentDialogs dialogs;
     const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, messages, hooks,
         files, locale, folders, dialogs };

@@ -32,6 +32,11 @@ public:
     /// known to be on disk.
     [[nodiscard]] virtual bool replace(const QString &path, const QByteArray &bytes) = 0;
 
+    /// Replaces a document the user writes to share, in one step like replace(). A new one
+    /// follows the user's umask instead of being private, and nothing else in its folder is
+    /// touched: the folder is the user's, not the program's.
+    [[nodiscard]] virtual bool replaceDocument(const QString &path, const QByteArray &bytes) = 0;
+
     /// Creates the folder and any missing parents; true when it exists afterwards.
     [[nodiscard]] virtual bool makePath(const QString &folder) = 0;
 };

@@ -270,11 +270,21 @@ void ProfileFile::setValue(Line &line, const QByteArray &value)
     line.text.append(value);
 }
 
+QByteArray ProfileFile::endBefore(qsizetype index) const
+{
+    // A lone CR followed by a blank line's LF would read back as one CR/LF, and the blank line
+    // would be gone; that line's own end cannot join with it.
+    if (index >= qsizetype(m_lines.size()))
+        return m_newline;
+    const Line &next = m_lines[size_t(index)];
+    return lineEnd(m_newline + next.text + next.end, 0).second == m_newline ? m_newline : next.end;
+}
+
 void ProfileFile::insertLine(qsizetype index, const QByteArray &text)
 {
     if (index > 0 && m_lines[size_t(index - 1)].end.isEmpty())
         m_lines[size_t(index - 1)].end = m_newline;
-    m_lines.insert(m_lines.begin() + index, parseLine(text, m_newline));
+    m_lines.insert(m_lines.begin() + index, parseLine(text, endBefore(index)));
 }
 
 QByteArray ProfileFile::toBytes() const

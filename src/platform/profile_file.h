@@ -57,6 +57,7 @@ private:
     qsizetype sectionEnd(qsizetype header) const;
     qsizetype findKey(qsizetype header, const QByteArray &name) const;
     void setValue(Line &line, const QByteArray &value);
+    QByteArray endBefore(qsizetype index) const;
     void insertLine(qsizetype index, const QByteArray &text);
 
     Encoding m_encoding = Encoding::Utf8;

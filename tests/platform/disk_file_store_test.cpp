@@ -4,6 +4,7 @@
 #include <csignal>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 #include <QDir>
 #include <QFile>
@@ -118,25 +119,30 @@ namespace lw::platform {
 // Found by argument-dependent lookup, so CTest lists each step by name.
 [[maybe_unused]] static void PrintTo(DiskFileStore::Step step, std::ostream *os)
 {
-    static const char *const steps[] = { "CreateTemporary", "Write", "Flush", "Rename",
+    static const char *const steps[] = { "CreateTemporary", "Unnamed", "Write", "Flush", "Rename",
         "FlushFolder" };
     *os << steps[static_cast<int>(step)];
 }
 
 } // namespace lw::platform
 
-std::string stepName(const testing::TestParamInfo<Step> &row)
+// The failing step, and whether the temporary file is a named one.
+using Interruption = std::tuple<Step, bool>;
+
+std::string stepName(const testing::TestParamInfo<Interruption> &row)
 {
-    return testing::PrintToString(row.param);
+    return testing::PrintToString(std::get<0>(row.param))
+            + (std::get<1>(row.param) ? "Named" : "Unnamed");
 }
 
-class InterruptedReplace : public testing::TestWithParam<Step>
+class InterruptedReplace : public testing::TestWithParam<Interruption>
 {
 };
 
 TEST_P(InterruptedReplace, LeavesTheOldOrTheNewFileWhole)
 {
-    const Step failing = GetParam();
+    const Step failing = std::get<0>(GetParam());
+    const bool named = std::get<1>(GetParam());
     QTemporaryDir dir;
     const QString path = dir.filePath(u"a.ini"_s);
     QFile file(path);
@@ -145,8 +151,8 @@ TEST_P(InterruptedReplace, LeavesTheOldOrTheNewFileWhole)
     file.close();
     const QByteArray fresh(9000, 'n');
 
-    DiskFileStore store([failing](Step step) {
-        return step != failing;
+    DiskFileStore store([failing, named](Step step) {
+        return step != failing && !(named && step == Step::Unnamed);
     });
     EXPECT_FALSE(store.replace(path, fresh));
     const QByteArray now = DiskFileStore().read(path).bytes;
@@ -156,8 +162,9 @@ TEST_P(InterruptedReplace, LeavesTheOldOrTheNewFileWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachStep, InterruptedReplace,
-        testing::Values(
-                Step::CreateTemporary, Step::Write, Step::Flush, Step::Rename, Step::FlushFolder),
+        testing::Combine(testing::Values(Step::CreateTemporary, Step::Write, Step::Flush,
+                                 Step::Rename, Step::FlushFolder),
+                testing::Bool()),
         stepName);
 
 // A real kill at a random moment of a stream of replacements never leaves a torn file.
@@ -230,32 +237,97 @@ TEST_F(DiskStore, ReplaceRefusesAReadOnlyFileInAWritableFolder)
     EXPECT_EQ(contents(u"a.ini"_s), "new");
 }
 
-TEST_F(DiskStore, SuccessfulReplaceRemovesOnlyItsOwnStaleTemporaries)
+// Settings file or document: which of the names beside it a successful replacement removes.
+struct SweepRow
 {
-    const QStringList stale{ u".a.ini.Ab3xY9"_s, u".a.ini.000000"_s };
-    const QStringList kept{ u".a.ini.young1"_s, u".b.ini.Ab3xY9"_s, u".a.ini.Ab3xY"_s,
-        u".a.ini.Ab3x-9"_s, u"a.ini.Ab3xY9"_s };
-    for (const QString &name : stale + kept) {
+    const char *name;
+    bool document;
+    QStringList removed;
+};
+
+class ReplaceSweep : public DiskStore, public testing::WithParamInterface<SweepRow>
+{
+};
+
+TEST_P(ReplaceSweep, RemovesOnlyTheProgramsOwnOldTemporariesBesideTheSettingsFile)
+{
+    const QStringList old{ u".a.ini.lw-tmp-Ab3xY9"_s, u".a.ini.Ab3xY9"_s, u".a.ini.backup"_s,
+        u".a.ini.2024v1"_s, u".b.ini.lw-tmp-Ab3xY9"_s, u".a.ini.lw-tmp-Ab3x-9"_s,
+        u"a.ini.lw-tmp-Ab3xY9"_s };
+    for (const QString &name : old) {
         put(name, "left over");
-        if (name == u".a.ini.young1"_s)
-            continue;
         const timespec twoMinutesAgo[2] = { { ::time(nullptr) - 120, 0 },
             { ::time(nullptr) - 120, 0 } };
         ASSERT_EQ(
                 ::utimensat(AT_FDCWD, QFile::encodeName(path(name)).constData(), twoMinutesAgo, 0),
                 0);
     }
+    put(u".a.ini.lw-tmp-young1"_s, "a save still running");
     DiskFileStore failing([](Step step) {
         return step != Step::Rename;
     });
     EXPECT_FALSE(failing.replace(path(u"a.ini"_s), "new"));
-    EXPECT_EQ(entries().size(), stale.size() + kept.size()) << "a failed save removes nothing";
-    ASSERT_TRUE(store.replace(path(u"a.ini"_s), "new"));
-    QStringList expected = kept;
-    expected << u"a.ini"_s;
+    EXPECT_EQ(entries().size(), old.size() + 1) << "a failed save removes nothing";
+    const QString target = path(u"a.ini"_s);
+    ASSERT_TRUE(GetParam().document ? store.replaceDocument(target, "new")
+                                    : store.replace(target, "new"));
+    QStringList expected = old + QStringList{ u".a.ini.lw-tmp-young1"_s, u"a.ini"_s };
+    for (const QString &name : GetParam().removed)
+        expected.removeOne(name);
     expected.sort();
     EXPECT_EQ(entries(), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ReplaceSweep,
+        testing::Values(SweepRow{ "SettingsFile", false,
+                                { u".a.ini.lw-tmp-Ab3xY9"_s, u".b.ini.lw-tmp-Ab3xY9"_s } },
+                SweepRow{ "Document", true, {} }),
+        [](const testing::TestParamInfo<SweepRow> &row) {
+            return std::string(row.param.name);
+        });
+
+// The mode a new file gets: a settings file stays private, a document is the user's to share.
+struct ModeRow
+{
+    const char *name;
+    bool document;
+    mode_t umask;
+    mode_t mode;
+    bool named = false; // as on a file system without files that have no name
+};
+
+class NewFileMode : public DiskStore, public testing::WithParamInterface<ModeRow>
+{
+};
+
+TEST_P(NewFileMode, FollowsTheUmaskOnlyForDocuments)
+{
+    const ModeRow &row = GetParam();
+    const mode_t before = ::umask(row.umask);
+    const QString target = path(u"new.csv"_s);
+    DiskFileStore writer([&row](Step step) {
+        return !row.named || step != Step::Unnamed;
+    });
+    const bool replaced =
+            row.document ? writer.replaceDocument(target, "new") : writer.replace(target, "new");
+    ::umask(before);
+    ASSERT_TRUE(replaced);
+    struct stat info;
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, row.mode);
+    EXPECT_EQ(entries(), QStringList{ u"new.csv"_s });
+}
+
+INSTANTIATE_TEST_SUITE_P(Umasks, NewFileMode,
+        testing::Values(ModeRow{ "SettingsFile", false, 022, 0600 },
+                ModeRow{ "DocumentCommonUmask", true, 022, 0644 },
+                ModeRow{ "DocumentGroupUmask", true, 002, 0664 },
+                ModeRow{ "DocumentPrivateUmask", true, 077, 0600 },
+                ModeRow{ "NamedSettingsFile", false, 022, 0600, true },
+                ModeRow{ "NamedDocument", true, 022, 0644, true }),
+        [](const testing::TestParamInfo<ModeRow> &row) {
+            return std::string(row.param.name);
+        });
 
 TEST_F(DiskStore, MakePathMakesPrivateFoldersAndLeavesExistingOnesAlone)
 {

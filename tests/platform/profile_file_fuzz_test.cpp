@@ -153,12 +153,23 @@ struct Model
         return "\n";
     }
 
+    // The file's line end, unless reading it back would join it with the next line's end;
+    // then the next line's own.
+    Text endBefore(long at) const
+    {
+        Text nl = newline();
+        if (at >= long(lines.size()))
+            return nl;
+        const ModelLine &next = lines[size_t(at)];
+        return Model("x" + nl + next.body + next.end).lines.size() == 2 ? nl : next.end;
+    }
+
     void insert(long at, const Text &body)
     {
         const Text nl = newline();
         if (at > 0 && lines[size_t(at - 1)].end.empty())
             lines[size_t(at - 1)].end = nl;
-        lines.insert(lines.begin() + at, { body, nl });
+        lines.insert(lines.begin() + at, { body, endBefore(at) });
     }
 
     void write(const Text &s, const Text &k, const Text &v)

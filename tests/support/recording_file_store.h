@@ -13,6 +13,7 @@ struct RecordingFileStore final : platform::FileStore
     std::map<QString, QByteArray> files;
     std::set<QString> folders;
     std::set<QString> unreadable; // paths whose reading fails although something is there
+    std::set<QString> documents; // paths last written by replaceDocument
     bool failReplace = false;
     bool failMakePath = false;
     int replacements = 0;
@@ -33,7 +34,16 @@ struct RecordingFileStore final : platform::FileStore
         if (failReplace)
             return false;
         files[path] = bytes;
+        documents.erase(path);
         ++replacements;
+        return true;
+    }
+
+    bool replaceDocument(const QString &path, const QByteArray &bytes) override
+    {
+        if (!replace(path, bytes))
+            return false;
+        documents.insert(path);
         return true;
     }
 

@@ -191,7 +191,7 @@ void ScheduleWindow::exportCsv()
 {
     const auto path = m_services.dialogs.saveFileName(this, QStringLiteral("Export CSV"),
             QStringLiteral("amortization-schedule.csv"), QStringLiteral("CSV files (*.csv)"));
-    if (path && !m_services.files.replace(*path, core::scheduleCsv(m_schedule)))
+    if (path && !m_services.files.replaceDocument(*path, core::scheduleCsv(m_schedule)))
         m_services.feedback.showError(QString::fromUtf8(core::WriteError(*path).what()));
 }
 
@@ -212,7 +212,7 @@ void ScheduleWindow::exportPdf()
         if (!printOn(writer))
             return;
     }
-    if (!m_services.files.replace(*path, bytes))
+    if (!m_services.files.replaceDocument(*path, bytes))
         m_services.feedback.showError(QString::fromUtf8(core::WriteError(*path).what()));
 }
 

@@ -85,6 +85,7 @@ TEST_F(ScheduleWindowTest, CsvOfTheDefaultLoanParsesBack)
     ASSERT_EQ(last.size(), 7);
     EXPECT_EQ(last.front(), "360");
     EXPECT_EQ(last.back(), "0.00");
+    EXPECT_TRUE(files.documents.contains(*dialogs.saveAnswer)) << "a document, not a setting";
 }
 
 TEST_F(ScheduleWindowTest, CsvNotWrittenIsReportedAndCancelWritesNothing)
@@ -141,6 +142,7 @@ TEST_F(ScheduleWindowTest, PdfExportReplacesTheFileInOneStep)
     window.exportPdf();
     EXPECT_EQ(files.replacements, 1);
     EXPECT_TRUE(files.files.at(*dialogs.saveAnswer).startsWith("%PDF"));
+    EXPECT_TRUE(files.documents.contains(*dialogs.saveAnswer)) << "a document, not a setting";
 }
 
 TEST_F(ScheduleWindowTest, TabReachesEveryControl)
