@@ -156,6 +156,48 @@ TEST_F(MainOnlineTest, ARefusedAddressOnlyBeeps)
     EXPECT_TRUE(feedback.information.isEmpty()) << "no message box";
 }
 
+namespace {
+
+struct HelpOpener
+{
+    const char *name;
+    void (*open)(TfrmMain &window);
+};
+
+void PrintTo(const HelpOpener &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class MainHelpFailureTest : public MainOnlineTest, public ::testing::WithParamInterface<HelpOpener>
+{
+};
+
+} // namespace
+
+TEST_P(MainHelpFailureTest, ABrowserFailingAfterItStartedIsOneBeep)
+{
+    start();
+    GetParam().open(*window);
+    ASSERT_EQ(desktop.opened, QStringList{ helpPath(QStringLiteral("index.html")) });
+    ASSERT_TRUE(desktop.lastLateFailure);
+    EXPECT_EQ(feedback.beeps, 0);
+    desktop.lastLateFailure();
+    EXPECT_EQ(feedback.beeps, 1);
+    EXPECT_TRUE(feedback.information.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Openers, MainHelpFailureTest,
+        ::testing::Values(HelpOpener{ "FOne",
+                                  [](TfrmMain &w) {
+                                      w.edtSalesPrice->setFocus(Qt::OtherFocusReason);
+                                      QTest::keyClick(w.edtSalesPrice, Qt::Key_F1);
+                                  } },
+                HelpOpener{ "HelpContents", trigger<&TfrmMain::Contents1> }),
+        [](const ::testing::TestParamInfo<HelpOpener> &row) {
+            return std::string(row.param.name);
+        });
+
 TEST_F(MainRealShellTest, RealClicksReachARealOpenerWithExactlyTheAddress)
 {
     startWithOpener(FakeXdgOpen::Kind::Logging);
