@@ -9,8 +9,9 @@ namespace {
 // The longest item the font engine shapes: a longer run is cut after this many characters.
 constexpr qsizetype shapingItemLength = 4096;
 
-// Characters before a step measured with it; shaping reaches no further back than this.
-constexpr qsizetype shapingContext = 8;
+// Characters before a step measured with it: enough for the kerning, ligatures and joining
+// forms that reach across a step.
+constexpr qsizetype shapingContext = 4;
 
 enum class Direction { Neutral, LeftToRight, RightToLeft };
 
