@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 
 #include "field_fixture.h"
+#include "support/row_printers.h"
 
 using lw::test::FieldForm;
 using namespace Qt::StringLiterals;
@@ -93,10 +94,7 @@ struct DecimalKeyCase
     int beeps;
 };
 
-void PrintTo(const DecimalKeyCase &row, std::ostream *out)
-{
-    *out << row.name;
-}
+LW_PRINT_ROW_NAME(DecimalKeyCase)
 
 // The form's fields in the row's locale.
 class DecimalKeyTest : public FieldForm, public ::testing::WithParamInterface<DecimalKeyCase>
@@ -136,9 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, DecimalKeyTest,
                         Qt::NoModifier, u"65"_s, 65, 1 },
                 DecimalKeyCase{ "UsKeypadReportingAComma", u"."_s, u","_s, Qt::Key_Comma,
                         Qt::KeypadModifier, u"6.5"_s, 6.5, 0 }),
-        [](const ::testing::TestParamInfo<DecimalKeyCase> &row) {
-            return std::string(row.param.name);
-        });
+        lw::test::RowName());
 
 TEST_F(EditingTest, MovementKeysChangeNothingAndExtendKeysSelectEverything)
 {
