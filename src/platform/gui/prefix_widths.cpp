@@ -43,9 +43,11 @@ bool isMark(char32_t c)
 
 // How the engine marks a character apart: a tab is an item of its own, line separators
 // stand in items of their own kind.
-int kindOf(char32_t c)
+enum class Kind { Text, LineSeparator, Tab };
+
+Kind kindOf(char32_t c)
 {
-    return c == u'\t' ? 2 : c == QChar::LineSeparator ? 1 : 0;
+    return c == u'\t' ? Kind::Tab : c == QChar::LineSeparator ? Kind::LineSeparator : Kind::Text;
 }
 
 // The script and direction runs as the engine resolves them: characters common to all
@@ -86,7 +88,7 @@ std::vector<qsizetype> itemEnds(QStringView text)
     std::vector<qsizetype> ends;
     Runs runs;
     qsizetype start = 0;
-    int kind = 0;
+    Kind kind = Kind::Text;
     for (qsizetype i = 0; i < text.size(); ++i) {
         // The second half of a pair belongs to the character the first half began.
         if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()) {
@@ -101,9 +103,10 @@ std::vector<qsizetype> itemEnds(QStringView text)
         const char32_t c =
                 pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : char32_t(text[i].unicode());
         const bool newRun = runs.begins(c);
-        const int newKind = kindOf(c);
+        const Kind newKind = kindOf(c);
         if (i > start
-                && (newRun || newKind != kind || kind == 2 || i - start >= shapingItemLength)) {
+                && (newRun || newKind != kind || kind == Kind::Tab
+                        || i - start >= shapingItemLength)) {
             ends.push_back(i);
             start = i;
         }
@@ -123,6 +126,7 @@ PrefixWidths::PrefixWidths(const QFontMetricsF &metrics, QStringView text)
 
 int PrefixWidths::widthTo(qsizetype index)
 {
+    index = std::min(index, m_text.size());
     while (m_index < index) {
         const qsizetype end = m_itemEnds[m_item];
         stepTo(std::min(index, end));
