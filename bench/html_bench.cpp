@@ -78,9 +78,9 @@ BENCHMARK(layOutLongText)
 
 // One long run painted on the real surface: every tab and every underlined character of
 // the run must not cost a measurement from the start of the run.
-void paintLongRun(benchmark::State &state, const QString &unit)
+void paintLongRun(benchmark::State &state, const QString &unit, const QString &tail = {})
 {
-    const QString markup = unit.repeated(state.range(0));
+    const QString markup = unit.repeated(state.range(0)) + tail;
     QImage image(640, 100, QImage::Format_RGB32);
     QPainter painter(&image);
     lw::platform::FontSpec font;
@@ -101,6 +101,13 @@ BENCHMARK_CAPTURE(paintLongRun, underlines, QStringLiteral("&a"))
         ->Arg(40)
         ->Arg(400)
         ->Arg(4000)
+        ->Unit(benchmark::kMillisecond);
+// One character outside the code page, which the font engine may shape in an item of its own.
+BENCHMARK_CAPTURE(paintLongRun, underlinesAndAQuote, QStringLiteral("&a"), QStringLiteral("\u2019"))
+        ->Arg(40)
+        ->Arg(400)
+        ->Arg(4000)
+        ->Arg(16000)
         ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(paintLongRun, plain, QStringLiteral("ab"))
         ->Arg(40)

@@ -1,12 +1,15 @@
 #include "platform/html_help.h"
 
+#include <utility>
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace lw::platform {
 
-HtmlHelp::HtmlHelp(DesktopShell &shell)
+HtmlHelp::HtmlHelp(DesktopShell &shell, DesktopShell::LateFailure onLateFailure)
     : m_shell(shell)
+    , m_onLateFailure(std::move(onLateFailure))
 { }
 
 void HtmlHelp::showContents()
@@ -38,7 +41,7 @@ void HtmlHelp::openPage(const QString &path)
     // user learns that the help is not installed.
     if (!QFileInfo(path).isFile())
         throw HelpError(QString(u"Cannot find the help page " + path).toStdString());
-    if (!m_shell.open(path, {}))
+    if (!m_shell.open(path, m_onLateFailure))
         throw HelpError(QString(u"Cannot open the help page " + path).toStdString());
 }
 

@@ -20,7 +20,8 @@ public:
 class HtmlHelp
 {
 public:
-    explicit HtmlHelp(DesktopShell &shell);
+    /// onLateFailure runs when the browser that was started could not show a page.
+    explicit HtmlHelp(DesktopShell &shell, DesktopShell::LateFailure onLateFailure = {});
 
     /// The contents page; the other pages live in its folder.
     void setHelpFile(const QString &path) { m_helpFile = path; }
@@ -44,6 +45,7 @@ private:
     void openPage(const QString &path);
 
     DesktopShell &m_shell;
+    DesktopShell::LateFailure m_onLateFailure;
     QString m_helpFile;
 };
 

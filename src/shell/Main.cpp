@@ -19,7 +19,10 @@ TfrmMain::TfrmMain(const ShellServices &services, QWidget *parent)
     , FServices(services)
     , FIntl(services.locale.current())
     , FEntryServices{ services.feedback, services.clipboard, FIntl }
-    , FHelp(services.desktop)
+    // A browser that fails after it started is heard as the links' failures are.
+    , FHelp(services.desktop, [&feedback = services.feedback] {
+        feedback.beep();
+    })
 {
     setObjectName(QStringLiteral("frmMain"));
     frmMain = this;

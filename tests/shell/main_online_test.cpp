@@ -156,6 +156,20 @@ TEST_F(MainOnlineTest, ARefusedAddressOnlyBeeps)
     EXPECT_TRUE(feedback.information.isEmpty()) << "no message box";
 }
 
+// F1 is the shortcut of Help > Contents: both reach the help through the same handler.
+TEST_F(MainOnlineTest, AHelpPageTheBrowserFailsToShowLaterIsOneBeep)
+{
+    start();
+    window->edtSalesPrice->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(window->edtSalesPrice, Qt::Key_F1);
+    ASSERT_EQ(desktop.opened, QStringList{ helpPath(QStringLiteral("index.html")) });
+    ASSERT_TRUE(desktop.lastLateFailure);
+    EXPECT_EQ(feedback.beeps, 0);
+    desktop.lastLateFailure();
+    EXPECT_EQ(feedback.beeps, 1);
+    EXPECT_TRUE(feedback.information.isEmpty());
+}
+
 TEST_F(MainRealShellTest, RealClicksReachARealOpenerWithExactlyTheAddress)
 {
     startWithOpener(FakeXdgOpen::Kind::Logging);

@@ -8,6 +8,7 @@
 
 #include "platform/gui/cp1252.h"
 #include "platform/gui/palette_colour.h"
+#include "platform/gui/prefix_widths.h"
 #include "platform/gui/text_prefix.h"
 
 namespace lw::platform {
@@ -30,56 +31,6 @@ QPolygon toQPolygon(std::span<const Point> points)
         polygon.append(QPoint(p.x, p.y));
     return polygon;
 }
-
-// The font engine shapes code-page text in items of this many characters and kerns nothing
-// across them; a measured prefix is cut at the same places.
-constexpr qsizetype shapingItemLength = 4096;
-
-// Widths of ever longer prefixes of a text, each equal to measuring that prefix on its own, in
-// one pass: a step measures only the new characters, led by the one before them so that the
-// kerning between the two counts. Sums stay in the font engine's 1/64 pixels and are rounded
-// once, as a whole measurement rounds.
-class PrefixWidths
-{
-public:
-    /// Unexpanded tabs (whose width depends on where they start) and characters outside the
-    /// code page (which cut items elsewhere) are measured from the start of the text.
-    PrefixWidths(const QFontMetricsF &metrics, QStringView text, bool codePage)
-        : m_metrics(&metrics)
-        , m_text(text)
-        , m_whole(!codePage || text.contains(u'\t'))
-    { }
-
-    /// `index` never decreases from one call to the next.
-    int widthTo(qsizetype index)
-    {
-        if (m_whole) {
-            m_units = units(m_text.left(index));
-            m_index = index;
-        }
-        while (m_index < index) {
-            const qsizetype item = m_index / shapingItemLength;
-            const qsizetype next = std::min(index, (item + 1) * shapingItemLength);
-            const qsizetype from = m_index % shapingItemLength == 0 ? m_index : m_index - 1;
-            m_units +=
-                    units(m_text.mid(from, next - from)) - units(m_text.mid(from, m_index - from));
-            m_index = next;
-        }
-        return static_cast<int>((m_units + 32) >> 6);
-    }
-
-private:
-    qint64 units(QStringView text) const
-    {
-        return text.isEmpty() ? 0 : qRound64(m_metrics->horizontalAdvance(text.toString()) * 64);
-    }
-
-    const QFontMetricsF *m_metrics;
-    QStringView m_text;
-    bool m_whole;
-    qsizetype m_index = 0;
-    qint64 m_units = 0;
-};
 
 } // namespace
 
@@ -130,9 +81,6 @@ PainterTextSurface::Shaped PainterTextSurface::shape(QStringView text, TextForma
         shaped.underlined = std::move(prefixed.underlined);
     }
     shaped.expandTabs = (format & TextExpandTabs) != 0;
-    shaped.codePage = std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() <= 0xFF;
-    });
     return shaped;
 }
 
@@ -199,8 +147,7 @@ void PainterTextSurface::drawUnderlines(const Shaped &shaped, const Placed &plac
     const QStringView text(shaped.text);
     auto piece = placed.pieces.begin();
     const auto piecePrefixes = [&] {
-        return PrefixWidths(
-                exact, text.mid(piece->start, piece->end - piece->start), shaped.codePage);
+        return PrefixWidths(exact, text.mid(piece->start, piece->end - piece->start));
     };
     PrefixWidths prefix = piecePrefixes();
     for (qsizetype i : shaped.underlined) {

@@ -46,8 +46,6 @@ private:
         QString text;
         QList<qsizetype> underlined;
         bool expandTabs = false;
-        /// Every character came from the code page (none passed through above 0xFF).
-        bool codePage = true;
     };
 
     /// A stretch between tabs (the whole text when tabs are not expanded) and its x offset.

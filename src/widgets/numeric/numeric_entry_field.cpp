@@ -4,6 +4,7 @@
 #include "widgets/numeric/entry_field_host.h"
 #include "widgets/numeric/ovcbase.h"
 #include "widgets/numeric/ovccmd.h"
+#include "widgets/numeric/ovcintl.h"
 #include "widgets/numeric/painted_text.h"
 
 namespace lw::numeric {
@@ -89,6 +90,7 @@ bool NumericEntryField::keyDown(quint8 virtualKey, quint8 shiftState, bool syste
     quint16 translated = Controller().EntryCommands().Translate(virtualKey, shiftState);
     // Alt+keypad digits compose a character that must reach the field.
     FCharacterAllowed = translated == ccKeyPass || (systemKey && isKeypadDigit(virtualKey));
+    FDecimalKey = virtualKey == lw::platform::VirtualKey::Decimal;
     if (translated == ccKeyPass)
         return false;
     if (translated == ccUndo)
@@ -104,6 +106,10 @@ void NumericEntryField::characterTyped(QChar c)
     FCharacterAllowed = false;
     if (!allowed || c.unicode() == 0)
         return;
+    // Spreadsheets and calculators treat that key so: it reports '.' or ',' by layout, not
+    // by the locale the numbers are written in.
+    if (FDecimalKey)
+        c = intl().DecimalChar();
     finish(dispatch(ccTypedChar, c));
 }
 

@@ -88,7 +88,8 @@ public:
     /// Alt path. Returns false when the key is no command: its character, if any, may follow.
     bool keyDown(quint8 virtualKey, quint8 shiftState, bool systemKey = false);
 
-    /// A character of the last key-down; dropped unless that key was no command.
+    /// A character of the last key-down; dropped unless that key was no command. The keypad's
+    /// decimal key types the locale's decimal separator, whatever character it carries.
     void characterTyped(QChar c);
 
     /// Carries out one command code: user codes go to OnUserCommand, read-only fields refuse
@@ -178,6 +179,7 @@ private:
     bool FEnteredWhileErrorPending = false;
     bool FInUserValidation = false;
     bool FCharacterAllowed = false;
+    bool FDecimalKey = false; // the last key-down was the keypad's decimal key
     bool FReformat = false; // DisplayText holds the editing layout, not the value over the mask
 };
 

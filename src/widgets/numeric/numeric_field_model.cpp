@@ -131,7 +131,9 @@ NumericCheck NumericFieldModel::checkValue() const
     const long double compared = m_dataType == TNumericDataType::nftReal
             ? NumericDataType::narrow(*parsed, TNumericDataType::nftDouble)
             : *parsed;
-    if (compared < m_rangeLow || compared > m_rangeHigh)
+    // The range guards what is typed; a value held behind the overflow mark was laid in by
+    // the program (a saved or calculated one) and reads as itself, as any other held value.
+    if (!m_heldValue && (compared < m_rangeLow || compared > m_rangeHigh))
         return { EntryError::OutOfRange, 0 };
     const long double typed = NumericDataType::narrow(*parsed, m_dataType);
     const bool fits = NumericDataType::isWhole(m_dataType)

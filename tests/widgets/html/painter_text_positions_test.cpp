@@ -224,10 +224,21 @@ const PositionCase positionCases[] = {
             underlinedAt(QStringLiteral("AVATo").repeated(1000), { 4095, 4096, 4097, 4500 }),
             true },
     // The alpha starts the count of 4096 afresh: the cut falls between "A" and "V" at 4246.
-    { "CharactersOutsideTheCodePageAreMeasuredWhole",
+    { "ACharacterOfAnotherScriptStartsTheCountAfresh",
             underlinedAt(QStringLiteral("AVATo").repeated(30).chopped(1) + QChar(0x3B1)
                             + QStringLiteral("AVATo").repeated(900),
                     { 140, 150, 4096, 4097, 4246, 4247, 4300 }),
+            true },
+    // A quote common to all scripts stays in the run it stands in.
+    { "AQuoteOutsideTheCodePageKeepsTheCuts",
+            underlinedAt(QStringLiteral("AVATo").repeated(500) + QChar(0x2019)
+                            + QStringLiteral("AVATo").repeated(400),
+                    { 2499, 2500, 2501, 4095, 4096, 4097, 4400 }),
+            true },
+    { "OtherScriptsDirectionsAndMarks",
+            QStringLiteral("W&ave \u05E9&\u05DC\u05D5\u05DD T&o \u0633\u0644&\u0627\u0645 "
+                           "&AVe\u0301&e\u0301 \u041F&\u0440\u0438 &\u03B1&\u03B2 fi&fl")
+                    .repeated(3),
             true },
     { "UnderlinesAndTabsMixed", QStringLiteral("a&b\tc&d\t\t&e\t&Va\tT&\x99x"), true },
     { "UnderlinedTabAndDoubledAmpersand", QStringLiteral("x&\ty a&&b&&&c ab&"), true },

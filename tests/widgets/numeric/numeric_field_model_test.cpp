@@ -100,7 +100,9 @@ TEST_F(ProgramField, RateField)
 // changes, anything else is no number.
 TEST_F(ProgramField, ValuesTheMaskCannotHoldShowTheMarkAndReadAsThemselves)
 {
-    for (const double value : { 1e9, -999999999.0, 1234567890123.0, -1e300 }) {
+    // The largest doubles lie beyond the program's range of +-1.7e308, which guards typing only.
+    constexpr double largest = std::numeric_limits<double>::max();
+    for (const double value : { 1e9, -999999999.0, 1234567890123.0, -1e300, largest, -largest }) {
         field.setFloatValue(value);
         EXPECT_EQ(field.DisplayText(), u"***,***,***.**"_s) << value;
         EXPECT_EQ(field.FloatValue(), value) << value;

@@ -2,8 +2,10 @@
 #include <QSignalSpy>
 
 #include "field_fixture.h"
+#include "support/row_printers.h"
 
 using lw::test::FieldForm;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -77,6 +79,62 @@ TEST_F(EditingTest, KeysThatAreNoNumberBeepAndChangeNothing)
     EXPECT_EQ(price->paintedText(), shown);
     EXPECT_EQ(feedback.beeps, 5);
 }
+
+namespace {
+
+struct DecimalKeyCase
+{
+    const char *name;
+    QString decimalSeparator;
+    QString thousandSeparator;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QString typed;
+    double value;
+    int beeps;
+};
+
+LW_PRINT_ROW_NAME(DecimalKeyCase)
+
+// The form's fields in the row's locale.
+class DecimalKeyTest : public FieldForm, public ::testing::WithParamInterface<DecimalKeyCase>
+{
+protected:
+    void SetUp() override
+    {
+        lw::platform::LocaleInfo locale;
+        locale.decimalSeparator = GetParam().decimalSeparator;
+        locale.thousandSeparator = GetParam().thousandSeparator;
+        intl = lw::numeric::TOvcIntlSup(locale);
+        FieldForm::SetUp();
+    }
+};
+
+} // namespace
+
+TEST_P(DecimalKeyTest, TheKeypadTypesTheLocalesSeparatorAndTheMainKeyboardItsOwnCharacter)
+{
+    const DecimalKeyCase &row = GetParam();
+    rate->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(rate, Qt::Key_6);
+    QTest::keyClick(rate, row.key, row.modifiers);
+    QTest::keyClick(rate, Qt::Key_5);
+    EXPECT_EQ(rate->paintedText(), row.typed);
+    EXPECT_EQ(feedback.beeps, row.beeps);
+    QTest::keyClick(rate, Qt::Key_Tab);
+    EXPECT_EQ(rate->FloatValue(), row.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DecimalKeyTest,
+        ::testing::Values(DecimalKeyCase{ "GermanKeypadReportingAPeriod", u","_s, u"."_s,
+                                  Qt::Key_Period, Qt::KeypadModifier, u"6,5"_s, 6.5, 0 },
+                DecimalKeyCase{ "GermanKeypadReportingAComma", u","_s, u"."_s, Qt::Key_Comma,
+                        Qt::KeypadModifier, u"6,5"_s, 6.5, 0 },
+                DecimalKeyCase{ "GermanMainKeyboardPeriodIsRefused", u","_s, u"."_s, Qt::Key_Period,
+                        Qt::NoModifier, u"65"_s, 65, 1 },
+                DecimalKeyCase{ "UsKeypadReportingAComma", u"."_s, u","_s, Qt::Key_Comma,
+                        Qt::KeypadModifier, u"6.5"_s, 6.5, 0 }),
+        lw::test::RowName());
 
 TEST_F(EditingTest, MovementKeysChangeNothingAndExtendKeysSelectEverything)
 {
