@@ -15,6 +15,7 @@
 #include "platform/widgets/qt_clipboard.h"
 #include "platform/widgets/qt_document_dialogs.h"
 #include "platform/widgets/qt_user_feedback.h"
+#include "platform/widgets/x11_window_chrome.h"
 #include "platform/xdg_desktop_shell.h"
 
 int main(int argc, char **argv)
@@ -32,7 +33,7 @@ int main(int argc, char **argv)
     lw::platform::QtUserFeedback feedback(lw::core::applicationTitle());
     lw::platform::QtClipboard clipboard;
     lw::platform::XdgDesktopShell desktop;
-    lw::platform::AbsentWindowChrome chrome;
+    lw::platform::X11WindowChrome chrome;
     lw::platform::AbsentWindowMessages messages;
     lw::platform::QtApplicationHooks hooks;
     lw::platform::SystemFolders folders;

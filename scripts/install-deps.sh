@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs everything the build, the program, the tests and the benchmarks need on Debian 12
 # (run as root); xdg-utils is how the program opens its help pages in the browser, and the
-# install test checks the desktop entry and metainfo with the desktop's own validators.
+# install test checks the desktop entry and metainfo with the desktop's own validators; the
+# program tells an X11 window manager which title-bar buttons its dialogs have through xcb.
 # Packages named as arguments are installed too: the scripts that need more ask for it here
 # (scripts/fuzz.sh adds clang's).
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev
+    qt6-base-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libboost-dev
     fonts-liberation

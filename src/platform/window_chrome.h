@@ -22,8 +22,8 @@ struct FrameMargins
 };
 
 /// The desktop's window-frame services: extended window styles, show commands, the system
-/// command message, visual styles and desktop composition. Desktops without them report them
-/// absent.
+/// command message, visual styles, desktop composition and the title-bar buttons the window
+/// manager draws. Desktops without them report them absent.
 class WindowChrome
 {
 public:
@@ -53,10 +53,15 @@ public:
 
     /// Extends the main window's frame into its client area; ignored without composition.
     virtual void extendFrameIntoClientArea(FrameMargins margins) = 0;
+
+    /// Asks the window manager for a title bar without any buttons or window menu on the
+    /// native window `window`, created and not yet shown: it can be moved, but not resized,
+    /// minimised, maximised or closed from its frame. Window managers may ignore the request.
+    virtual void removeTitleBarButtons(std::uintptr_t window) = 0;
 };
 
-/// A desktop with none of these services (any Linux desktop): nothing to adjust.
-class AbsentWindowChrome final : public WindowChrome
+/// A desktop with none of these services: nothing to adjust.
+class AbsentWindowChrome : public WindowChrome
 {
 public:
     std::uint32_t extendedStyle(ChromeWindow) const override { return 0; }
@@ -74,6 +79,8 @@ public:
     std::optional<bool> compositionEnabled() override { return std::nullopt; }
 
     void extendFrameIntoClientArea(FrameMargins) override { }
+
+    void removeTitleBarButtons(std::uintptr_t) override { }
 };
 
 } // namespace lw::platform

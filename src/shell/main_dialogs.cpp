@@ -51,14 +51,15 @@ void TfrmMain::connectDialogs()
 void TfrmMain::ShowAbout()
 {
     showCentredOver(*this, [this] {
-        return frmAbout = new TfrmAbout(*this, FValues, FServices.desktop, FServices.feedback);
+        return frmAbout = new TfrmAbout(
+                       *this, FValues, FServices.desktop, FServices.feedback, FServices.chrome);
     });
 }
 
 void TfrmMain::ShowDisclaimer()
 {
     showCentredOver(*this, [this] {
-        return frmDisclaim = new TfrmDisclaim(*this, FServices.desktop);
+        return frmDisclaim = new TfrmDisclaim(*this, FServices.desktop, FServices.chrome);
     });
 }
 

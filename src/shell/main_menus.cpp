@@ -6,6 +6,7 @@
 #include "core/maker_addresses.h"
 #include "shell/Main.h"
 #include "shell/glyphs.h"
+#include "shell/menu_bar_focus.h"
 #include "shell/menu_bar_style.h"
 
 namespace lw::shell {
@@ -43,6 +44,7 @@ void TfrmMain::createMainMenu()
     auto *style = new MenuBarStyle; // owned by the menu bar
     style->setParent(menuBar());
     menuBar()->setStyle(style);
+    new MenuBarFocusReturn(menuBar()); // owned by the menu bar
     createFileMenu();
     createOnlineMenu();
     createHelpMenu();

@@ -54,8 +54,9 @@ void underlinedInBlue(url::TOvcURL *link, QFont font)
 } // namespace
 
 TfrmAbout::TfrmAbout(TfrmMain &main, const core::ValueRecord &values,
-        platform::DesktopShell &desktop, platform::UserFeedback &feedback)
-    : FixedDialog(ClientSize, &main)
+        platform::DesktopShell &desktop, platform::UserFeedback &feedback,
+        platform::WindowChrome &chrome)
+    : FixedDialog(ClientSize, &main, chrome)
     , FMain(main)
     , FValues(values)
     , FDesktop(desktop)

@@ -26,7 +26,7 @@ public:
     /// `main` centres the dialog and runs its handlers; `values` gives the program's folder
     /// and the referral tag. All must outlive the dialog.
     TfrmAbout(TfrmMain &main, const core::ValueRecord &values, platform::DesktopShell &desktop,
-            platform::UserFeedback &feedback);
+            platform::UserFeedback &feedback, platform::WindowChrome &chrome);
     ~TfrmAbout() override;
     Q_DISABLE_COPY_MOVE(TfrmAbout)
 

@@ -10,8 +10,9 @@ namespace lw::shell {
 
 TfrmDisclaim *frmDisclaim = nullptr;
 
-TfrmDisclaim::TfrmDisclaim(TfrmMain &main, platform::DesktopShell &desktop)
-    : FixedDialog(QSize(338, 133), &main)
+TfrmDisclaim::TfrmDisclaim(
+        TfrmMain &main, platform::DesktopShell &desktop, platform::WindowChrome &chrome)
+    : FixedDialog(QSize(338, 133), &main, chrome)
     , FMain(main)
 {
     setObjectName(QStringLiteral("frmDisclaim"));

@@ -19,7 +19,7 @@ class TfrmDisclaim final : public FixedDialog
 
 public:
     /// `main` centres the dialog; both services must outlive it.
-    TfrmDisclaim(TfrmMain &main, platform::DesktopShell &desktop);
+    TfrmDisclaim(TfrmMain &main, platform::DesktopShell &desktop, platform::WindowChrome &chrome);
     ~TfrmDisclaim() override;
     Q_DISABLE_COPY_MOVE(TfrmDisclaim)
 

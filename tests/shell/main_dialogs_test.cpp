@@ -116,6 +116,34 @@ TEST_P(OpenerTest, EveryControlAUserCanReachHasARoleAndAName)
     });
 }
 
+TEST_P(OpenerTest, ItAsksTheWindowManagerForATitleBarWithoutButtons)
+{
+    lw::test::RecordingWindowChrome frame;
+    chrome = &frame;
+    start();
+    std::uintptr_t shownAs = 0;
+    open([&](QWidget &dialog) {
+        shownAs = dialog.winId();
+        dialog.close();
+    });
+    EXPECT_EQ(frame.buttonless, QList<std::uintptr_t>({ shownAs }));
+}
+
+// As a window manager that offers a minimise box anyway takes the window below along.
+TEST_P(OpenerTest, AMinimisedDialogComesBackWithTheWindowBelow)
+{
+    start();
+    open([&](QWidget &dialog) {
+        window->setWindowState(Qt::WindowMinimized);
+        dialog.setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(dialog.isMinimized());
+        EXPECT_FALSE(window->isMinimized());
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.close();
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Dialogs, OpenerTest,
         ::testing::Values(AboutButton, Opener{ "HelpAbout", helpAbout, true },
                 Opener{ "PopupAbout", popupAbout, true }, Disclaimer),

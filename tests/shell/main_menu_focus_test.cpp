@@ -90,4 +90,23 @@ TEST_F(MenuFocusTest, ClickingAnotherFieldFromTheMenuBarLeavesTheFieldThen)
     EXPECT_EQ(window->edtActualLoan->paintedText(), u"230,000.00"_s) << "the exit's pass ran";
 }
 
+// Alt+F while the bar already holds the focus made Qt's bar take itself for the control to
+// give the focus back to. Keys as the desktop delivers them: to the window, which hands them
+// to the open menu or to the focus.
+TEST_F(MenuFocusTest, EscapeFromTheMenuBarEnteredTwiceGivesTheKeysBackToTheField)
+{
+    const auto deliver = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+    for (int opening = 0; opening < 2; ++opening) {
+        deliver(Qt::Key_F, Qt::AltModifier);
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr) << "File is open";
+        deliver(Qt::Key_Escape);
+    }
+    deliver(Qt::Key_Escape);
+    expectTheTypingUntouched();
+    deliver(Qt::Key_1);
+    EXPECT_EQ(window->edtSalesPrice->paintedText(), u"2,500,001"_s) << "the digit reached it";
+}
+
 } // namespace

@@ -55,6 +55,7 @@ struct RecordingWindowChrome final : platform::WindowChrome
     QList<platform::FrameMargins> extensions;
     std::function<bool(std::uint32_t)> sysCommand;
     bool ownerGone = false; // showing the owner window fails
+    QList<std::uintptr_t> buttonless; // native windows asked to have no title-bar buttons
 
     std::uint32_t extendedStyle(platform::ChromeWindow window) const override
     {
@@ -88,6 +89,8 @@ struct RecordingWindowChrome final : platform::WindowChrome
     {
         extensions << margins;
     }
+
+    void removeTitleBarButtons(std::uintptr_t window) override { buttonless << window; }
 };
 
 /// A link of a message handler chain that records what reaches it and passes nothing on.

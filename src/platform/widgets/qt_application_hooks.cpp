@@ -149,22 +149,37 @@ bool QtApplicationHooks::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (m_hintControl && (hidesHint(type) || (type == QEvent::Leave && watched == m_hintControl)))
         releaseHint();
+    if (type == QEvent::Leave && watched == m_tippedControl)
+        m_tippedControl = nullptr; // the next entry shows the tip again
     if (type != QEvent::ToolTip)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);
     if (widget == nullptr)
         return false;
-    // Only a control with a tooltip of its own shows one; the others show none, even those
-    // that would draw tips of their own.
-    if (widget->toolTip().isEmpty())
-        return true;
+    // Never left accepted: Qt takes an accepted request for a shown tip and lets every tip in
+    // the next two seconds skip the pause. Unaccepted, the request goes on to the parents.
+    event->ignore();
     const auto *help = static_cast<QHelpEvent *>(event);
-    if (!m_hintWindowClass) {
-        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, m_hidePauseMs);
+    if (passedOn(widget, help->globalPos()))
         return true;
-    }
-    showHint(widget, help->globalPos());
+    m_tipRequest = widget;
+    m_tipRequestAt = help->globalPos();
+    // Only a control with a tooltip of its own shows one, once each time the pointer enters
+    // it; the others show none, even those that would draw tips of their own.
+    if (widget->toolTip().isEmpty() || widget == m_tippedControl)
+        return true;
+    m_tippedControl = widget;
+    if (!m_hintWindowClass)
+        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, m_hidePauseMs);
+    else
+        showHint(widget, help->globalPos());
     return true;
+}
+
+// Qt hands an unaccepted request on to each parent in turn, at the same pointer position.
+bool QtApplicationHooks::passedOn(const QWidget *widget, QPoint globalPos) const
+{
+    return m_tipRequest && globalPos == m_tipRequestAt && widget->isAncestorOf(m_tipRequest);
 }
 
 void QtApplicationHooks::showHint(QWidget *control, QPoint cursor)

@@ -13,8 +13,9 @@
 namespace lw::platform {
 
 /// The hooks over the running QApplication: its state changes, and the tool-tip events of
-/// every widget: a widget's own tooltip shows with the program's own delays, in the program's
-/// own hint window once one is set, and a widget without one shows none. Once a session-end
+/// every widget: a widget's own tooltip shows with the program's own delays, once each time the
+/// pointer enters the widget and where the pointer rests then, in the program's own hint window
+/// once one is set; a widget without one shows none. Once a session-end
 /// handler is set, the session manager's commit request and the termination signals end the
 /// application through it. The application is idle when the GUI thread's event dispatcher is
 /// about to block.
@@ -38,6 +39,7 @@ protected:
 
 private:
     void endSession();
+    bool passedOn(const QWidget *widget, QPoint globalPos) const;
     void showHint(QWidget *control, QPoint cursor);
     void releaseHint();
 
@@ -51,6 +53,9 @@ private:
     ShowHintHandler m_showHint;
     std::unique_ptr<HintWindow> m_hintWindow; // made from the class at the first tip
     QPointer<QWidget> m_hintControl; // the control whose tip shows, until it hides
+    QPointer<QWidget> m_tippedControl; // the control whose tip showed, until the pointer leaves
+    QPointer<QWidget> m_tipRequest; // the control the last tool-tip request was for
+    QPoint m_tipRequestAt; // and the pointer's screen position then
     QTimer m_hideTimer;
 };
 

@@ -95,10 +95,11 @@ void THTMLHint::ShowHint(QString &text, bool &canShow, platform::HintInfo &info)
     FHintInfo = info;
 }
 
+// Transparent for input, so that a pointer moving onto the tip stays over its control.
 THTMLHintWindow::THTMLHintWindow(QWidget *mainWindow)
     : QWidget(nullptr,
             Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                    | Qt::WindowDoesNotAcceptFocus)
+                    | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput)
     , FMainWindow(mainWindow)
 {
     platform::installAccessibleFactoryOnce<&HtmlHintAccessible::factory>();

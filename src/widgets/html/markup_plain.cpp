@@ -7,12 +7,39 @@ namespace lw::html {
 
 namespace {
 
+// The renderer drops the white space at the ends of each line, all characters up to the
+// blank, and draws every other blank.
+bool isLineEndBlank(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+void chopLineEnd(QString &text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && isLineEndBlank(text.at(end - 1)))
+        --end;
+    text.truncate(end);
+}
+
+QStringView withoutLineStart(QStringView run)
+{
+    qsizetype start = 0;
+    while (start < run.size() && isLineEndBlank(run.at(start)))
+        ++start;
+    return run.sliced(start);
+}
+
 class PlainReader
 {
 public:
     void addRun(QStringView run)
     {
-        const QString words = replaceRunEntities(run);
+        const QString replaced = replaceRunEntities(run);
+        const QStringView words = m_lineStart ? withoutLineStart(replaced) : QStringView(replaced);
+        if (words.isEmpty())
+            return;
+        m_lineStart = false;
         m_result.text += words;
         if (m_inLink)
             m_result.links.last().text += words;
@@ -31,7 +58,7 @@ public:
         case TagKind::Break:
         case TagKind::Paragraph:
         case TagKind::ListItem:
-            addRun(u" ");
+            endLine();
             break;
         default:
             break;
@@ -40,15 +67,31 @@ public:
 
     PlainMarkup finish()
     {
-        m_result.text = m_result.text.simplified();
+        chopLineEnd(m_result.text);
         for (PlainLink &link : m_result.links)
-            link.text = link.text.simplified();
+            chopLineEnd(link.text);
         return std::move(m_result);
     }
 
 private:
+    // A line's end reads as one blank between its words and the next line's.
+    void endLine()
+    {
+        chopLineEnd(m_result.text);
+        if (!m_result.text.isEmpty())
+            m_result.text += u' ';
+        if (m_inLink) {
+            QString &link = m_result.links.last().text;
+            chopLineEnd(link);
+            if (!link.isEmpty())
+                link += u' ';
+        }
+        m_lineStart = true;
+    }
+
     PlainMarkup m_result;
     bool m_inLink = false;
+    bool m_lineStart = true;
 };
 
 } // namespace

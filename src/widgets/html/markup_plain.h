@@ -13,8 +13,8 @@ struct PlainLink
     QString text;
 };
 
-/// The markup as a screen reader reads it: the words without tags, blanks collapsed, and the
-/// links in order of appearance.
+/// The markup as a screen reader reads it: the words without tags and with the blanks the
+/// renderer draws, each line's end read as one blank, and the links in order of appearance.
 struct PlainMarkup
 {
     QString text;

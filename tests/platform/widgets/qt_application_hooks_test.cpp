@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHelpEvent>
 #include <QTest>
@@ -144,6 +145,79 @@ TEST(QtApplicationHooksTest, TheShowHintHandlerCanRefuseATip)
     picture.setToolTip(QStringLiteral("Click to go online"));
     askForTip(picture);
     EXPECT_TRUE(shown.isEmpty());
+}
+
+constexpr int HintPauseMs = 400;
+constexpr int HidePauseMs = 1200;
+// Timers on a busy machine fire late, never early: bounds below leave room for that.
+constexpr int EarlyMarginMs = 100;
+constexpr int LateMarginMs = 800;
+
+/// A control without a tooltip beside a picture with one, driven by pointer moves through the
+/// window system and Qt's own tool-tip timers.
+class QtApplicationHooksTipTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        plain.setGeometry(0, 0, 100, 100);
+        picture.setGeometry(100, 0, 100, 100);
+        picture.setToolTip(QStringLiteral("Click to go online"));
+        hooks.setHintTiming(HintPauseMs, HidePauseMs);
+        hooks.setHintWindowClass([this] {
+            return std::make_unique<RecordingHintWindow>(&shown, &visible);
+        });
+        window.resize(200, 100);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        // From the corner first: a move to where an earlier test left the pointer is no move.
+        QTest::mouseMove(window.windowHandle(), QPoint(0, 0));
+    }
+
+    void moveTo(QWidget &control, QPoint at = { 20, 20 })
+    {
+        QTest::mouseMove(window.windowHandle(), control.mapTo(&window, at));
+    }
+
+    QStringList shown;
+    bool visible = false;
+    lw::platform::QtApplicationHooks hooks;
+    QWidget window;
+    QWidget plain{ &window };
+    QWidget picture{ &window };
+};
+
+TEST_F(QtApplicationHooksTipTest, TheTipKeepsItsPauseAfterThePointerCrossedAControlWithoutOne)
+{
+    moveTo(plain);
+    QTest::qWait(HintPauseMs + 200); // Qt has asked it for its tip
+    QElapsedTimer sinceArrival;
+    sinceArrival.start();
+    moveTo(picture);
+    ASSERT_TRUE(QTest::qWaitFor([this] {
+        return visible;
+    }));
+    EXPECT_GE(sinceArrival.elapsed(), HintPauseMs - EarlyMarginMs);
+}
+
+// Small moves inside the picture, with one rest long enough for Qt to ask for the tip again
+// while it shows, and one after it has hidden.
+TEST_F(QtApplicationHooksTipTest, TheTipNeitherFollowsThePointerNorOutstaysItsHidePause)
+{
+    moveTo(picture);
+    ASSERT_TRUE(QTest::qWaitFor([this] {
+        return visible;
+    }));
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    for (int step = 1; sinceShown.elapsed() < HidePauseMs + LateMarginMs; ++step) {
+        moveTo(picture, { 20 + step, 20 });
+        QTest::qWait(step == 3 ? HintPauseMs + 200 : 100);
+    }
+    EXPECT_FALSE(visible) << "hidden after its pause, though the pointer kept moving";
+    QTest::qWait(HintPauseMs + 200);
+    EXPECT_EQ(shown.size(), 1) << "shown once for the whole stay";
 }
 
 } // namespace

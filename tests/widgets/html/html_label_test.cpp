@@ -217,6 +217,10 @@ TEST_F(HtmlLabelTest, ScreenReadersGetTheWordsAndTheLinks)
     EXPECT_EQ(text->child(0)->text(QAccessible::Name), QStringLiteral("first link"));
     second->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(shell.opened, QStringList({ Second }));
+    label.setHTMLText(
+            { QStringLiteral("<P align=\"center\"> NO WARRANTY,  express <br>  or implied </P>") });
+    EXPECT_EQ(text->text(QAccessible::Name), QStringLiteral("NO WARRANTY,  express or implied"))
+            << "the blanks drawn inside a line are read too";
 }
 
 // Counts the paints a widget gets.
