@@ -17,6 +17,7 @@
 #include "platform/widgets/qt_user_feedback.h"
 #include "platform/widgets/x11_window_chrome.h"
 #include "platform/xdg_desktop_shell.h"
+#include "shell/form_style.h"
 
 int main(int argc, char **argv)
 {
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (const auto status = lw::app::answerLeftoverArguments())
         return *status;
+    lw::shell::useFormStyle();
 
     // Every window's title is exactly its own: no application name is appended to any.
     lw::platform::QtUserFeedback feedback(lw::core::applicationTitle());

@@ -13,12 +13,14 @@ namespace lw::platform {
 
 namespace {
 
-// The delay before a tool-tip shows is a style hint in Qt.
+// The delay before a tool-tip shows is a style hint in Qt. Over the application's own style:
+// a proxy without one would fall back to the desktop's.
 class HintPauseStyle final : public QProxyStyle
 {
 public:
-    explicit HintPauseStyle(int pauseMs)
-        : m_pauseMs(pauseMs)
+    HintPauseStyle(QStyle *base, int pauseMs)
+        : QProxyStyle(base)
+        , m_pauseMs(pauseMs)
     { }
 
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
@@ -90,7 +92,8 @@ void QtApplicationHooks::setActivationHandler(std::function<void()> handler)
 
 void QtApplicationHooks::setHintTiming(int pauseMs, int hidePauseMs)
 {
-    QApplication::setStyle(new HintPauseStyle(pauseMs)); // the application owns its style
+    // The application owns its style, and the new one the style it wraps.
+    QApplication::setStyle(new HintPauseStyle(QApplication::style(), pauseMs));
     m_hidePauseMs = hidePauseMs;
 }
 

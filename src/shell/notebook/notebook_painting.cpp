@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/gui/palette_colour.h"
+#include "platform/gui/readable_colour.h"
 #include "shell/notebook/ovcnbk.h"
 
 // Painting the tab strip and the page frame; every position comes from notebook_geometry.
@@ -101,7 +102,10 @@ void TOvcNotebook::paintCaption(QPainter &painter, int index, bool active) const
         painter.drawText(rect.translated(-2, -1), CaptionFlags, entry.page->Caption());
         return;
     }
-    painter.setPen(qtColor(activeFont ? FActiveTabFontColor : entry.page->TextColor()));
+    // The active caption's blue is the form's, the tab's face the desktop's.
+    painter.setPen(lw::platform::readableOn(
+            qtColor(activeFont ? FActiveTabFontColor : entry.page->TextColor()),
+            qtColor(entry.page->TabColor())));
     painter.drawText(rect, CaptionFlags, entry.page->Caption());
 }
 

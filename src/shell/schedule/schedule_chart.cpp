@@ -8,6 +8,7 @@
 #include "core/money_text.h"
 #include "core/schedule_summary.h"
 #include "platform/gui/accessible_factory.h"
+#include "platform/gui/readable_colour.h"
 #include "shell/schedule/schedule_chart_accessible.h"
 
 namespace lw::shell {
@@ -45,6 +46,13 @@ QString describe(const core::Schedule &s, const platform::LocaleInfo &money, con
             + u" payments, " + core::monthYear(s.rows.front().date, dates) + u" to "
             + core::monthYear(s.rows.back().date, dates) + u". By then " + amount(s.totals.interest)
             + u" of interest and " + amount(s.totals.principal) + u" of principal are paid.";
+}
+
+// The lines' colours are chosen for a light background; the background is the desktop's.
+QColor shown(const QColor &line, const QWidget &chart)
+{
+    return platform::readableOn(
+            line, chart.palette().color(QPalette::Base), platform::GraphicContrast);
 }
 
 } // namespace
@@ -89,7 +97,7 @@ void ScheduleChart::paintEvent(QPaintEvent *)
     paintAxes(painter, plot);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const Line &l : lines()) {
-        painter.setPen(QPen(l.colour, 2));
+        painter.setPen(QPen(shown(l.colour, *this), 2));
         painter.drawPolyline(chartLine(m_series.*l.values, m_series.top, plot));
     }
     paintLegend(painter);
@@ -115,7 +123,8 @@ void ScheduleChart::paintLegend(QPainter &painter) const
     int x = 8;
     const int y = 6;
     for (const Line &l : lines()) {
-        painter.fillRect(QRect(x, y + metrics.height() / 4, 12, metrics.height() / 2), l.colour);
+        painter.fillRect(QRect(x, y + metrics.height() / 4, 12, metrics.height() / 2),
+                shown(l.colour, *this));
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(QPoint(x + 16, y + metrics.ascent()), l.name);
         x += 16 + metrics.horizontalAdvance(l.name) + 16;

@@ -10,6 +10,7 @@
 
 #include "platform/gui/accessible_factory.h"
 #include "platform/gui/palette_colour.h"
+#include "platform/gui/readable_colour.h"
 #include "shell/statusbar/status_bar_accessible.h"
 #include "shell/statusbar/status_bar_geometry.h"
 
@@ -227,14 +228,16 @@ void TabfStatusBar::paintPanel(
     const QRect area = panelArea(laidOut);
     if (!area.isValid())
         return;
-    painter.fillRect(area, colour(panel.BrushColor()));
+    const QColor back = colour(panel.BrushColor());
+    painter.fillRect(area, back);
     const QFontMetrics metrics(panel.Font(), this);
     const QSize textSize(metrics.horizontalAdvance(panel.Text()), metrics.height());
     const QPoint offset = panelTextOffset(panel.TextStyle().Alignment, area.size(), textSize);
     painter.save();
     painter.setClipRect(area);
     painter.setFont(panel.Font());
-    painter.setPen(colour(panel.FontColor()));
+    // A colour the form fixed (the blue web address) must still read on the desktop's face.
+    painter.setPen(lw::platform::readableOn(colour(panel.FontColor()), back));
     painter.drawText(area.topLeft() + offset + QPoint(0, metrics.ascent()), panel.Text());
     painter.restore();
 }

@@ -7,6 +7,7 @@
 #include "platform/gui/accessible_factory.h"
 #include "platform/gui/painter_text_surface.h"
 #include "platform/gui/palette_colour.h"
+#include "platform/gui/readable_colour.h"
 #include "widgets/html/component_version.h"
 #include "widgets/html/html_label_accessible.h"
 
@@ -143,14 +144,19 @@ QString THTMLabel::hitTest(QPoint point, platform::Rect *linkRect)
 void THTMLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!FTransparent) {
-        // The widget paints into the window's back buffer, so the fill never flickers.
-        const QColor fill = FColor == platform::colourNone
-                ? parentWidget()->palette().color(parentWidget()->backgroundRole())
-                : platform::paletteColour(FColor, palette());
-        painter.fillRect(rect(), fill);
-    }
+    // The widget paints into the window's back buffer, so the fill never flickers.
+    if (!FTransparent)
+        painter.fillRect(rect(), background());
     paintMarkup(painter);
+}
+
+QColor THTMLabel::background() const
+{
+    if (FTransparent || FColor == platform::colourNone) {
+        const QWidget *under = parentWidget() ? parentWidget() : this;
+        return under->palette().color(under->backgroundRole());
+    }
+    return platform::paletteColour(FColor, palette());
 }
 
 void THTMLabel::paintMarkup(QPainter &painter)
@@ -162,6 +168,10 @@ void THTMLabel::paintMarkup(QPainter &painter)
     options.x = pointer.x();
     options.y = pointer.y();
     options.hoverLink = FHoverLink;
+    // The links' blue is the form's, the background behind them may be the desktop's.
+    const QColor links = platform::readableOn(
+            platform::paletteColour(FOptions.urlColor, palette()), background());
+    options.urlColor = platform::rgbColour(links.red(), links.green(), links.blue());
     MarkupResult result;
     DrawMarkup(surface, renderedText(), { 0, 0, width(), height() }, options, result);
 }

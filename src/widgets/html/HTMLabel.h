@@ -103,6 +103,7 @@ protected:
 private:
     platform::FontSpec fontSpec() const;
     void paintMarkup(QPainter &painter);
+    QColor background() const;
     template <typename T>
     void setRepainting(T &field, T value);
 

@@ -2,9 +2,12 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QStyle>
 
 #include "platform/gui/accessible_factory.h"
+#include "platform/gui/readable_colour.h"
 #include "widgets/url/url_accessible.h"
 
 namespace lw::url {
@@ -94,6 +97,19 @@ void TOvcURL::timerEvent(QTimerEvent *event)
     FHoverTimer.stop();
     setFontColor(FRestingColor.value_or(fontColor()));
     update();
+}
+
+void TOvcURL::paintEvent(QPaintEvent *)
+{
+    // The label is transparent: its parent's background is the one the text stands on.
+    const QWidget *under = parentWidget() ? parentWidget() : this;
+    QPalette shown = palette();
+    shown.setColor(QPalette::WindowText,
+            platform::readableOn(fontColor(), under->palette().color(under->backgroundRole())));
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(),
+            int(QStyle::visualAlignment(layoutDirection(), alignment())), shown, isEnabled(),
+            text(), QPalette::WindowText);
 }
 
 void TOvcURL::mousePressEvent(QMouseEvent *event)

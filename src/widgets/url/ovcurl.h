@@ -42,7 +42,8 @@ public:
 
     void setHighlightColor(const QColor &color) { FHighlightColor = color; }
 
-    /// The colour the text is painted in now.
+    /// The text's colour now. It is painted so where it reads on the background behind the
+    /// label; elsewhere it is moved toward black or white until it does.
     QColor fontColor() const;
     void setFontColor(const QColor &color);
 
@@ -57,6 +58,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showText();

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHelpEvent>
+#include <QProxyStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -128,6 +129,18 @@ TEST(QtApplicationHooksTest, TheHintWindowClassShowsTheShortPartUntilTheHidePaus
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return !visible;
     }));
+}
+
+TEST(QtApplicationHooksTest, TheHintPauseKeepsTheStyleTheProgramChose)
+{
+    QApplication::setStyle(QStringLiteral("Windows")); // not the desktop's here
+    lw::platform::QtApplicationHooks hooks;
+    hooks.setHintTiming(400, 4000);
+    const auto *style = qobject_cast<const QProxyStyle *>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->baseStyle()->name().toLower(), QStringLiteral("windows"));
+    EXPECT_EQ(style->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 TEST(QtApplicationHooksTest, TheShowHintHandlerCanRefuseATip)

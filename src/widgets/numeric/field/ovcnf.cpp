@@ -317,6 +317,15 @@ QColor TOvcNumericField::colour(lw::platform::Colour colour) const
     return lw::platform::paletteColour(colour, palette());
 }
 
+QColor TOvcNumericField::normalTextColour(lw::platform::Colour back) const
+{
+    // A background the form fixes (white, yellow) was drawn with black text; the desktop's
+    // text colour goes with the desktop's backgrounds and may be white.
+    if (!lw::platform::isSystemColour(back))
+        return Qt::black;
+    return palette().color(QPalette::Active, QPalette::Text);
+}
+
 QRect TOvcNumericField::clientRect() const
 {
     return FCtl3D ? rect().adjusted(EdgeWidth, EdgeWidth, -EdgeWidth, -EdgeWidth) : rect();
@@ -363,7 +372,7 @@ void TOvcNumericField::paintEvent(QPaintEvent *)
         look = FEFColors.Error;
     painter.fillRect(client, colour(look.BackColor));
     QColor textColour = look.TextColor == lw::platform::colourNone
-            ? palette().color(QPalette::Active, QPalette::Text)
+            ? normalTextColour(look.BackColor)
             : colour(look.TextColor);
 
     const ShownText shown = shownText();

@@ -137,6 +137,7 @@ private:
     void toggleCaret();
     void announceText();
     QColor colour(lw::platform::Colour colour) const;
+    QColor normalTextColour(lw::platform::Colour back) const;
     QRect clientRect() const;
 
     // The painted text and where it stands, composed once for each paint.
