@@ -70,6 +70,7 @@ void TfrmMain::runStartupSteps()
 void TfrmMain::restoreSavedValues()
 {
     core::loadSavedValues(FValues, FServices.files, FServices.locale.current());
+    FValuesAsRead = FValues;
     // The first pass comes after every field is restored, not when the term is checked.
     FRestoring = true;
     core::restoreFields(FValues, controls());
@@ -124,10 +125,11 @@ void TfrmMain::saveValues()
     // The schedule's inputs are kept only once its window has been open, in the same write.
     core::MoreSettings schedule;
     if (FScheduleWindow)
-        schedule = [values = FScheduleWindow->values(), &locale](platform::ProfileFile &settings) {
-            return core::writeScheduleValues(settings, values, locale);
+        schedule = [values = FScheduleWindow->values(), this, &locale](
+                           platform::ProfileFile &settings) {
+            return core::writeScheduleValues(settings, values, locale, &FScheduleValuesAsRead);
         };
-    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule);
+    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule, &FValuesAsRead);
 }
 
 bool TfrmMain::saveAtSessionEnd()
