@@ -10,6 +10,7 @@
 #include "platform/disk_file_store.h"
 #include "platform/posix_locale_source.h"
 #include "platform/system_folders.h"
+#include "platform/widgets/local_instance_channel.h"
 #include "platform/widgets/qt_application_hooks.h"
 #include "platform/widgets/qt_clipboard.h"
 #include "platform/widgets/qt_document_dialogs.h"
@@ -26,6 +27,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (const auto status = lw::app::answerLeftoverArguments())
         return *status;
+    lw::platform::SystemFolders folders;
+    lw::platform::LocalInstanceChannel instances(
+            folders.commonData(), lw::platform::privateRuntimeFolder());
+    // The copy that runs already comes to the front in place of a second window.
+    if (instances.askRunningCopy())
+        return 0;
 
     // Every window's title is exactly its own: no application name is appended to any.
     lw::platform::QtUserFeedback feedback(lw::core::applicationTitle());
@@ -36,10 +43,9 @@ int main(int argc, char **argv)
     lw::platform::QtApplicationHooks hooks;
     lw::platform::DiskFileStore files;
     lw::platform::PosixLocaleSource locale;
-    lw::platform::SystemFolders folders;
     lw::platform::QtDocumentDialogs dialogs;
     const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, messages, hooks,
-        files, locale, folders, dialogs };
+        files, locale, folders, dialogs, instances };
 
     const auto window = std::make_unique<lw::shell::TfrmMain>(services);
     window->show();

@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 #include "core/app_texts.h"
@@ -29,6 +30,10 @@ TfrmMain::TfrmMain(const ShellServices &services, QWidget *parent)
     FServices.application.setSessionEndHandler([this] {
         return saveAtSessionEnd();
     });
+    // Before the start-up steps, whose message boxes come to the front as well.
+    FServices.instances.serve([this] {
+        bringToFront();
+    });
     FormCreate();
 }
 
@@ -38,6 +43,7 @@ TfrmMain::~TfrmMain()
     if (frmMain == this)
         frmMain = nullptr;
     FServices.application.setSessionEndHandler({});
+    FServices.instances.serve({});
 }
 
 void TfrmMain::FormCreate()
@@ -143,6 +149,18 @@ bool TfrmMain::saveAtSessionEnd()
         qWarning("%s", error.what());
         return false;
     }
+}
+
+void TfrmMain::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    // A box or dialog over the window is what the user must answer first.
+    QWidget *front = QApplication::activeModalWidget();
+    if (front == nullptr)
+        front = this;
+    front->raise();
+    front->activateWindow();
 }
 
 void TfrmMain::SetTaskbarStyle()

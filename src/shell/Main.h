@@ -222,6 +222,7 @@ private:
     void FormClose(QCloseEvent *event);
     void saveValues();
     bool saveAtSessionEnd();
+    void bringToFront(); // a later start asked for this copy
     void SetTaskbarStyle();
     void HideApplicationButton();
     void AdjustForGlass();
