@@ -1,8 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
-#include <QLocalServer>
+#include <QSocketNotifier>
 #include <QString>
 
 #include "platform/instance_channel.h"
@@ -13,7 +14,7 @@ namespace lw::platform {
 /// the temporary folder, made private when missing; empty when neither is private to the user.
 QString privateRuntimeFolder();
 
-/// The channel over a local socket named after the settings folder, in a folder only the user
+/// The channel over a Unix socket named after the settings folder, in a folder only the user
 /// may enter. A socket left by a copy that died is removed and taken over.
 class LocalInstanceChannel final : public InstanceChannel
 {
@@ -27,11 +28,14 @@ public:
 
 private:
     bool listen();
-    void answer(QLocalSocket *socket);
+    void acceptPending();
+    void readRequest(QSocketNotifier *client);
 
-    QString m_path; // empty: no private folder, so no channel
+    QByteArray m_path; // empty: no private folder, so no channel
     std::function<void()> m_raise;
-    std::unique_ptr<QLocalServer> m_server;
+    int m_server = -1;
+    std::unique_ptr<QSocketNotifier> m_accepting;
+    std::vector<std::unique_ptr<QSocketNotifier>> m_clients; // each waiting for its request
 };
 
 } // namespace lw::platform

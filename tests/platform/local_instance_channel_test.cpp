@@ -1,4 +1,4 @@
-#include "platform/widgets/local_instance_channel.h"
+#include "platform/local_instance_channel.h"
 
 #include <chrono>
 #include <future>
