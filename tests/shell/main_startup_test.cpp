@@ -1,7 +1,6 @@
 #include "core/app_texts.h"
 #include "platform/gui/palette_colour.h"
 #include "shell/main_fixture.h"
-#include "support/row_printers.h"
 
 using namespace lw::test;
 using lw::platform::ChromeWindow;
@@ -159,39 +158,3 @@ TEST_F(MainWindowTest, WithVisualStylesTheCueFixWatchesTheWindowUntilItIsDestroy
     window.reset();
     EXPECT_FALSE(application.idle) << "the fix went with the window";
 }
-
-namespace {
-
-struct LaterStart
-{
-    const char *name;
-    bool minimised; // the window, when the later start asks for it
-};
-
-LW_PRINT_ROW_NAME(LaterStart)
-
-class MainLaterStartTest : public MainWindowTest, public testing::WithParamInterface<LaterStart>
-{
-};
-
-} // namespace
-
-TEST_P(MainLaterStartTest, BringsTheWindowToTheFront)
-{
-    haveSettings();
-    start();
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    if (GetParam().minimised)
-        window->showMinimized();
-    ASSERT_TRUE(instances.raise);
-    instances.raise();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    EXPECT_FALSE(window->isMinimized());
-}
-
-INSTANTIATE_TEST_SUITE_P(Window, MainLaterStartTest,
-        testing::Values(LaterStart{ "BehindAnother", false }, LaterStart{ "Minimised", true }),
-        RowName());
