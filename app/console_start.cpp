@@ -50,12 +50,14 @@ void nameApplication()
 
 std::optional<int> answerOnConsole(int &argc, char **argv)
 {
-    const core::StartMode mode = core::readCommandLine(argumentList(argc, argv)).mode;
-    if (mode == core::StartMode::Window || mode == core::StartMode::BadArguments)
+    const auto ownArguments = [](const QStringList &arguments) {
+        return core::readCommandLine(core::withoutWindowSystemOptions(arguments));
+    };
+    if (ownArguments(argumentList(argc, argv)).mode == core::StartMode::Window)
         return std::nullopt;
     // The application object gives the help its program name and the program's folder.
     const QCoreApplication console(argc, argv);
-    return answer(core::readCommandLine(QCoreApplication::arguments()));
+    return answer(ownArguments(QCoreApplication::arguments()));
 }
 
 std::optional<int> answerLeftoverArguments()

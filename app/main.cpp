@@ -9,6 +9,7 @@
 #include "core/app_texts.h"
 #include "core/saved_values.h"
 #include "platform/disk_file_store.h"
+#include "platform/local_instance_channel.h"
 #include "platform/posix_locale_source.h"
 #include "platform/system_folders.h"
 #include "platform/widgets/qt_application_hooks.h"
@@ -29,6 +30,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (const auto status = lw::app::answerLeftoverArguments())
         return *status;
+    lw::platform::SystemFolders folders;
+    lw::platform::LocalInstanceChannel instances(
+            folders.commonData(), lw::platform::privateRuntimeFolder());
+    // The copy that runs already comes to the front in place of a second window.
+    if (instances.askRunningCopy())
+        return 0;
     lw::shell::useFormStyle();
 
     // Every window's title is exactly its own: no application name is appended to any.
@@ -38,13 +45,12 @@ int main(int argc, char **argv)
     lw::platform::X11WindowChrome chrome;
     lw::platform::AbsentWindowMessages messages;
     lw::platform::QtApplicationHooks hooks;
-    lw::platform::SystemFolders folders;
     // Documents replaced elsewhere keep their short-lived second name where the settings live.
     lw::platform::DiskFileStore files({}, folders.commonData() + lw::core::dataSubFolder());
     lw::platform::PosixLocaleSource locale;
     lw::platform::QtDocumentDialogs dialogs;
     const lw::shell::ShellServices services{ feedback, clipboard, desktop, chrome, messages, hooks,
-        files, locale, folders, dialogs };
+        files, locale, folders, dialogs, instances };
 
     const auto window = std::make_unique<lw::shell::TfrmMain>(services);
     window->show();

@@ -1,5 +1,8 @@
 #include "core/command_line.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QCommandLineParser>
 
 namespace lw::core {
@@ -38,7 +41,47 @@ void describe(QCommandLineParser &parser)
     parser.addOption(dataFolderOption());
 }
 
+// The toolkit's own options, with one dash or two; those in the first list take a value,
+// either as the next argument or after '='.
+constexpr std::array<QStringView, 26> WithValue{ u"platform", u"platformpluginpath",
+    u"platformtheme", u"plugin", u"qwindowgeometry", u"qwindowicon", u"qwindowtitle", u"session",
+    u"display", u"geometry", u"title", u"name", u"visual", u"ncols", u"cmap", u"im", u"fn", u"font",
+    u"bg", u"background", u"fg", u"foreground", u"btn", u"button", u"style", u"stylesheet" };
+constexpr std::array<QStringView, 6> WithoutValue{ u"reverse", u"nograb", u"dograb", u"sync",
+    u"widgetcount", u"qmljsdebugger" };
+
+bool isOneOf(QStringView name, const auto &names)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The option's name without its dashes and any "=value"; empty for a non-option.
+QStringView optionName(QStringView argument)
+{
+    if (!argument.startsWith(u'-') || argument.size() < 2)
+        return {};
+    argument = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+    return argument.left(argument.indexOf(u'='));
+}
+
 } // namespace
+
+QStringList withoutWindowSystemOptions(const QStringList &arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const QStringView name = i == 0 ? QStringView() : optionName(argument);
+        if (isOneOf(name, WithValue)) {
+            if (!argument.contains(u'='))
+                ++i; // the value is the next argument
+            continue;
+        }
+        if (!isOneOf(name, WithoutValue))
+            kept.append(argument);
+    }
+    return kept;
+}
 
 StartRequest readCommandLine(const QStringList &arguments)
 {

@@ -18,6 +18,11 @@ struct StartRequest
 /// options are ignored: the calculator opens no files.
 StartRequest readCommandLine(const QStringList &arguments);
 
+/// The arguments without the options the window system's toolkit takes for itself (such as
+/// "-platform offscreen" or "--style=fusion"), so the others can be judged before any display
+/// is opened.
+QStringList withoutWindowSystemOptions(const QStringList &arguments);
+
 /// The release as people write it ("4.5.1").
 QString applicationVersion();
 

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "core/factory_inputs.h"
+#include "core/settings_merge.h"
 #include "core/value_text.h"
 #include "core/write_error.h"
 
@@ -88,6 +89,15 @@ QString text(const ValueRecord &record, const Slot<bool> &slot, const platform::
     return record.*slot.member ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+QString entryText(const ValueRecord &record, const Entry &entry, const platform::LocaleInfo &locale)
+{
+    return std::visit(
+            [&](const auto &slot) {
+                return text(record, slot, locale);
+            },
+            entry.slot);
+}
+
 } // namespace
 
 QString dataSubFolder()
@@ -131,7 +141,7 @@ void restoreFields(const ValueRecord &record, const CalculatorControls &c)
 }
 
 void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
-        const platform::LocaleInfo &locale, const MoreSettings &more)
+        const platform::LocaleInfo &locale, const MoreSettings &more, const ValueRecord *asRead)
 {
     const QString path = settingsFilePath(record);
     // No installer makes a per-user folder, so the first save does.
@@ -143,12 +153,10 @@ void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
         throw WriteError(path);
     platform::ProfileFile profile(old.bytes);
     for (const Entry &entry : Entries) {
-        const QString value = std::visit(
-                [&](const auto &slot) {
-                    return text(record, slot, locale);
-                },
-                entry.slot);
-        if (!profile.writeString(entry.section.toString(), entry.writeKey.toString(), value))
+        const auto asReadText =
+                asRead ? std::optional(entryText(*asRead, entry, locale)) : std::nullopt;
+        if (!writeChanged(profile, entry.section.toString(), entry.writeKey.toString(),
+                    entryText(record, entry, locale), asReadText))
             throw WriteError(path);
     }
     if (more && !more(profile))

@@ -1,9 +1,11 @@
 #include "core/schedule_values.h"
 
 #include <algorithm>
-#include <iterator>
+#include <array>
+#include <optional>
 
 #include "core/one_time_extras.h"
+#include "core/settings_merge.h"
 #include "core/value_text.h"
 #include "platform/profile_file.h"
 
@@ -21,6 +23,17 @@ const QString View = QStringLiteral("View");
 const QString MonthFormat = QStringLiteral("yyyy-MM"); // ISO year and month
 
 constexpr int Views = 3;
+
+// In the order in which they are written.
+const std::array<const QString *, 5> Keys{ &MonthlyExtra, &MonthlyExtraFrom, &OneTimeExtras,
+    &FirstPayment, &View };
+
+std::array<QString, Keys.size()> texts(const ScheduleValues &v, const platform::LocaleInfo &locale)
+{
+    return { floatText(toAmount(v.extras.monthly), locale), QString::number(v.extras.monthlyFrom),
+        oneTimeExtrasText(v.extras.oneTime, locale), v.firstPayment.toString(MonthFormat),
+        QString::number(v.view) };
+}
 
 } // namespace
 
@@ -44,19 +57,17 @@ ScheduleValues loadScheduleValues(
     return v;
 }
 
-bool writeScheduleValues(platform::ProfileFile &settings, const ScheduleValues &v,
-        const platform::LocaleInfo &locale)
+bool writeScheduleValues(platform::ProfileFile &settings, const ScheduleValues &values,
+        const platform::LocaleInfo &locale, const ScheduleValues *asRead)
 {
-    const std::pair<const QString &, QString> entries[] = {
-        { MonthlyExtra, floatText(toAmount(v.extras.monthly), locale) },
-        { MonthlyExtraFrom, QString::number(v.extras.monthlyFrom) },
-        { OneTimeExtras, oneTimeExtrasText(v.extras.oneTime, locale) },
-        { FirstPayment, v.firstPayment.toString(MonthFormat) },
-        { View, QString::number(v.view) },
-    };
-    return std::all_of(std::begin(entries), std::end(entries), [&settings](const auto &entry) {
-        return settings.writeString(Section, entry.first, entry.second);
-    });
+    const std::array<QString, Keys.size()> now = texts(values, locale);
+    const auto before = asRead ? std::optional(texts(*asRead, locale)) : std::nullopt;
+    for (size_t i = 0; i < Keys.size(); ++i) {
+        if (!writeChanged(settings, Section, *Keys[i], now[i],
+                    before ? std::optional((*before)[i]) : std::nullopt))
+            return false;
+    }
+    return true;
 }
 
 } // namespace lw::core

@@ -25,8 +25,10 @@ ScheduleValues loadScheduleValues(
         const QString &path, const platform::FileStore &files, const platform::LocaleInfo &locale);
 
 /// Writes the schedule's section into the settings being saved, leaving every other section
-/// alone; false when an entry cannot be written.
+/// alone; given `asRead`, the values as this copy loaded them, an entry that has not changed
+/// since keeps what the file holds now (see writeChanged). False when an entry cannot be
+/// written.
 bool writeScheduleValues(platform::ProfileFile &settings, const ScheduleValues &values,
-        const platform::LocaleInfo &locale);
+        const platform::LocaleInfo &locale, const ScheduleValues *asRead = nullptr);
 
 } // namespace lw::core

@@ -34,7 +34,8 @@ public:
 
     /// Called once when the session ends: the session manager asks the program to save its
     /// work, or SIGTERM, SIGHUP or SIGINT arrives. The handler must not wait for the user; the
-    /// application then ends, with a failure status when the handler returns false.
+    /// process then ends, from a modal loop or before the main loop as well, with status 1 when
+    /// the handler returns false and 0 otherwise.
     virtual void setSessionEndHandler(std::function<bool()> handler) = 0;
 };
 

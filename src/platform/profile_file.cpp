@@ -216,6 +216,12 @@ qsizetype ProfileFile::findKey(qsizetype header, const QByteArray &name) const
     return -1;
 }
 
+bool ProfileFile::hasKey(const QString &section, const QString &key) const
+{
+    const qsizetype header = findSection(section.toUtf8());
+    return header >= 0 && findKey(header, key.toUtf8()) >= 0;
+}
+
 QString ProfileFile::readString(
         const QString &section, const QString &key, const QString &defaultValue) const
 {

@@ -27,6 +27,9 @@ public:
     QString readString(
             const QString &section, const QString &key, const QString &defaultValue) const;
 
+    /// True when the section holds the key, with any value; names compare as for readString.
+    bool hasKey(const QString &section, const QString &key) const;
+
     /// Sets the value of the first matching key in the first matching section in place; a
     /// missing key is added after the section's last key line, a missing section at the end.
     /// Refuses, changing nothing, a name or value that would not read back as written

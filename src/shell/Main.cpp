@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 #include "core/app_texts.h"
@@ -32,6 +33,10 @@ TfrmMain::TfrmMain(const ShellServices &services, QWidget *parent)
     FServices.application.setSessionEndHandler([this] {
         return saveAtSessionEnd();
     });
+    // Before the start-up steps, whose message boxes come to the front as well.
+    FServices.instances.serve([this] {
+        bringToFront();
+    });
     FormCreate();
 }
 
@@ -41,6 +46,7 @@ TfrmMain::~TfrmMain()
     if (frmMain == this)
         frmMain = nullptr;
     FServices.application.setSessionEndHandler({});
+    FServices.instances.serve({});
 }
 
 void TfrmMain::FormCreate()
@@ -73,6 +79,7 @@ void TfrmMain::runStartupSteps()
 void TfrmMain::restoreSavedValues()
 {
     core::loadSavedValues(FValues, FServices.files, FServices.locale.current());
+    FValuesAsRead = FValues;
     // The first pass comes after every field is restored, not when the term is checked.
     FRestoring = true;
     core::restoreFields(FValues, controls());
@@ -127,10 +134,11 @@ void TfrmMain::saveValues()
     // The schedule's inputs are kept only once its window has been open, in the same write.
     core::MoreSettings schedule;
     if (FScheduleWindow)
-        schedule = [values = FScheduleWindow->values(), &locale](platform::ProfileFile &settings) {
-            return core::writeScheduleValues(settings, values, locale);
+        schedule = [values = FScheduleWindow->values(), this, &locale](
+                           platform::ProfileFile &settings) {
+            return core::writeScheduleValues(settings, values, locale, &FScheduleValuesAsRead);
         };
-    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule);
+    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule, &FValuesAsRead);
 }
 
 bool TfrmMain::saveAtSessionEnd()
@@ -144,6 +152,18 @@ bool TfrmMain::saveAtSessionEnd()
         qWarning("%s", error.what());
         return false;
     }
+}
+
+void TfrmMain::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    // A box or dialog over the window is what the user must answer first.
+    QWidget *front = QApplication::activeModalWidget();
+    if (front == nullptr)
+        front = this;
+    front->raise();
+    front->activateWindow();
 }
 
 void TfrmMain::SetTaskbarStyle()

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "core/calculation_pass.h"
+#include "core/schedule_values.h"
 #include "core/value_record.h"
 #include "platform/html_help.h"
 #include "shell/VistaAltFixUnit.h"
@@ -221,6 +222,7 @@ private:
     void FormClose(QCloseEvent *event);
     void saveValues();
     bool saveAtSessionEnd();
+    void bringToFront(); // a later start asked for this copy
     void SetTaskbarStyle();
     void HideApplicationButton();
     void AdjustForGlass();
@@ -234,6 +236,9 @@ private:
     numeric::EntryServices FEntryServices;
     platform::HtmlHelp FHelp;
     core::ValueRecord FValues;
+    // As read from the file: what another running copy saved since is kept where these are.
+    core::ValueRecord FValuesAsRead;
+    core::ScheduleValues FScheduleValuesAsRead;
     std::unique_ptr<ApplicationHint> FApplicationHint; // from the handlers' installation on
     TVistaAltFix *FVistaAltFix = nullptr; // a child from start-up on, destroyed with the window
     bool FRestoring = false; // the saved term is being checked: no pass for it

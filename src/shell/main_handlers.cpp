@@ -91,8 +91,9 @@ void TfrmMain::ShowSchedule()
         FScheduleWindow = new ScheduleWindow(
                 { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
         FScheduleWindow->follow(FValues);
-        FScheduleWindow->setValues(core::loadScheduleValues(
-                core::settingsFilePath(FValues), FServices.files, FServices.locale.current()));
+        FScheduleValuesAsRead = core::loadScheduleValues(
+                core::settingsFilePath(FValues), FServices.files, FServices.locale.current());
+        FScheduleWindow->setValues(FScheduleValuesAsRead);
         // Beside the calculator, so an edit there and its effect here are seen together.
         FScheduleWindow->move(core::besideOf(frameGeometry(), framedSize(*FScheduleWindow, *this),
                 screen()->availableGeometry()));

@@ -5,6 +5,7 @@
 #include "platform/desktop_shell.h"
 #include "platform/document_dialogs.h"
 #include "platform/file_store.h"
+#include "platform/instance_channel.h"
 #include "platform/known_folders.h"
 #include "platform/locale_source.h"
 #include "platform/user_feedback.h"
@@ -26,6 +27,7 @@ struct ShellServices
     const platform::LocaleSource &locale;
     const platform::KnownFolders &folders;
     platform::DocumentDialogs &dialogs;
+    platform::InstanceChannel &instances;
 };
 
 } // namespace lw::shell

@@ -12,6 +12,7 @@
 #include "support/unprivileged.h"
 
 #include <sys/stat.h>
+#include <sys/syscall.h>
 
 // The session ends under the running program: it saves as a close would and ends, with no
 // message left waiting for an answer. The program runs as an unprivileged user, so that a
@@ -27,6 +28,7 @@ struct SessionCase
     const char *name;
     int signalNumber;
     Obstacle obstacle;
+    bool startupBox = false; // the signal comes while the start-up's math-error box shows
 };
 
 void PrintTo(const SessionCase &row, std::ostream *os)
@@ -35,6 +37,9 @@ void PrintTo(const SessionCase &row, std::ostream *os)
 }
 
 const QByteArray Before("[GeneralValues]\nRun=1\n[LastValues]\nterm=15\n; mine\n");
+// The first pass overflows, so the math-error box shows before the main loop runs.
+const QByteArray BeforeWithBox(
+        "[GeneralValues]\nRun=1\n[LastValues]\nSalesPrice=1.7e308\nterm=15\n; mine\n");
 
 // True once the program has its handler for the signal, read from the kernel's view of it.
 bool catches(qint64 pid, int signalNumber)
@@ -49,6 +54,29 @@ bool catches(qint64 pid, int signalNumber)
     return false;
 }
 
+// True while the program's main thread waits for events, as a message box's loop does.
+bool waitsForEvents(qint64 pid)
+{
+    QFile syscall(u"/proc/" + QString::number(pid) + u"/syscall");
+    if (!syscall.open(QIODevice::ReadOnly))
+        return false;
+    const long number = syscall.readAll().split(' ').first().toLong();
+    return number == SYS_ppoll
+#ifdef SYS_poll
+            || number == SYS_poll
+#endif
+            ;
+}
+
+template <typename Ready>
+bool waitFor(Ready ready)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (!ready() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    return ready();
+}
+
 class ProgramSessionEndTest : public testing::TestWithParam<SessionCase>
 {
 protected:
@@ -58,7 +86,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(folder()));
         QFile settings(settingsPath());
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(Before);
+        settings.write(before());
         settings.close();
         // A copy the unprivileged user can reach, wherever the build lives.
         ASSERT_TRUE(QFile::copy(QStringLiteral(LW_PROGRAM), dir.filePath(QStringLiteral("lw"))));
@@ -75,6 +103,8 @@ protected:
     QString folder() const { return dir.filePath(QStringLiteral("config/Ferrowind/Loanwright")); }
 
     QString settingsPath() const { return folder() + u"/lwcalc.ini"; }
+
+    static QByteArray before() { return GetParam().startupBox ? BeforeWithBox : Before; }
 
     QByteArray settings() const
     {
@@ -97,14 +127,18 @@ TEST_P(ProgramSessionEndTest, SavesAsACloseWouldAndEnds)
             lw::test::unprivilegedCommand(dir.filePath(QStringLiteral("lw")), {});
     program.start(command.first(), command.mid(1));
     ASSERT_TRUE(program.waitForStarted());
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (!catches(program.processId(), row.signalNumber)
-            && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(10ms);
-    ASSERT_TRUE(catches(program.processId(), row.signalNumber))
-            << "the program never took the signal";
+    const qint64 pid = program.processId();
+    ASSERT_TRUE(waitFor([&] {
+        return catches(pid, row.signalNumber);
+    })) << "the program never took the signal";
+    if (row.startupBox) {
+        ASSERT_TRUE(waitFor([&] {
+            return waitsForEvents(pid);
+        })) << "the box never waited for an answer";
+    }
     ASSERT_EQ(::kill(pid_t(program.processId()), row.signalNumber), 0);
-    ASSERT_TRUE(program.waitForFinished(30000)) << "a message box would wait here for an answer";
+    ASSERT_TRUE(program.waitForFinished(30000))
+            << "the program went on: a box waiting for an answer, or the window after it";
     ASSERT_EQ(program.exitStatus(), QProcess::NormalExit);
 
     const QByteArray after = settings();
@@ -115,7 +149,7 @@ TEST_P(ProgramSessionEndTest, SavesAsACloseWouldAndEnds)
         EXPECT_TRUE(after.contains("\n; mine\n")) << after.toStdString();
     } else {
         EXPECT_EQ(program.exitCode(), 1) << "a failed save is no success";
-        EXPECT_EQ(after, Before);
+        EXPECT_EQ(after, before());
         EXPECT_TRUE(program.readAllStandardError().contains("Unable to write to"));
     }
 }
@@ -125,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(Signals, ProgramSessionEndTest,
                 SessionCase{ "Hangup", SIGHUP, Obstacle::None },
                 SessionCase{ "Interrupt", SIGINT, Obstacle::None },
                 SessionCase{ "TermWithReadOnlyFolder", SIGTERM, Obstacle::ReadOnlyFolder },
-                SessionCase{ "TermWithReadOnlyFile", SIGTERM, Obstacle::ReadOnlyFile }),
+                SessionCase{ "TermWithReadOnlyFile", SIGTERM, Obstacle::ReadOnlyFile },
+                SessionCase{ "TermDuringStartupBox", SIGTERM, Obstacle::None, true }),
         [](const testing::TestParamInfo<SessionCase> &row) {
             return std::string(row.param.name);
         });

@@ -6,6 +6,7 @@
 
 #include "core/app_texts.h"
 #include "core/maker_addresses.h"
+#include "support/row_printers.h"
 
 using namespace lw::core;
 
@@ -61,3 +62,44 @@ TEST(CommandLine, VersionAndIdAgreeWithTheTitleTheDomainAndThePackage)
     EXPECT_EQ(maker::ApplicationId.toString().toStdString(),
             host.join(u'.').toStdString() + ".Loanwright");
 }
+
+namespace {
+
+struct ConsoleCase
+{
+    const char *name;
+    QStringList options;
+    StartMode mode; // judged before the toolkit has taken its own options
+};
+
+LW_PRINT_ROW_NAME(ConsoleCase)
+
+class CommandLineBeforeTheToolkit : public testing::TestWithParam<ConsoleCase>
+{
+};
+
+} // namespace
+
+TEST_P(CommandLineBeforeTheToolkit, RefusesOnlyWhatTheToolkitDoesNotTake)
+{
+    const ConsoleCase &row = GetParam();
+    EXPECT_EQ(readCommandLine(
+                      withoutWindowSystemOptions(
+                              QStringList{ QStringLiteral("/usr/bin/loanwright") } + row.options))
+                      .mode,
+            row.mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, CommandLineBeforeTheToolkit,
+        testing::Values(
+                ConsoleCase{ "Unknown", { QStringLiteral("--bogus") }, StartMode::BadArguments },
+                ConsoleCase{ "ToolkitOptionAndValue",
+                        { QStringLiteral("-platform"), QStringLiteral("offscreen") },
+                        StartMode::Window },
+                ConsoleCase{ "ToolkitOptionWithEquals", { QStringLiteral("--style=fusion") },
+                        StartMode::Window },
+                ConsoleCase{ "UnknownAfterAToolkitOption",
+                        { QStringLiteral("-display"), QStringLiteral(":0"),
+                                QStringLiteral("--bogus") },
+                        StartMode::BadArguments }),
+        lw::test::RowName());

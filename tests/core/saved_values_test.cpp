@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/schedule_values.h"
 #include "core/write_error.h"
 #include "platform/disk_file_store.h"
 #include "support/core_doubles.h"
@@ -312,3 +313,75 @@ TEST(SavedValuesOnDisk, SaveFailsWhenAFileOrFolderIsInTheWay)
     EXPECT_THROW(SaveValuesAtExit(record, store, {}), WriteError);
     EXPECT_TRUE(QFileInfo(settingsFilePath(record)).isDir());
 }
+
+namespace {
+
+struct TwoCopies
+{
+    const char *name;
+    bool priceCopyClosesFirst;
+};
+
+LW_PRINT_ROW_NAME(TwoCopies)
+
+// One copy as the window runs it: what it read, and what it holds when it closes.
+struct Copy
+{
+    ValueRecord asRead = withFolders();
+    ScheduleValues scheduleAsRead;
+    ValueRecord now;
+    ScheduleValues scheduleNow;
+
+    explicit Copy(const RecordingFileStore &store)
+    {
+        loadSavedValues(asRead, store, {});
+        scheduleAsRead = loadScheduleValues(Path, store, {});
+        now = asRead;
+        scheduleNow = scheduleAsRead;
+    }
+
+    void close(RecordingFileStore &store) const
+    {
+        SaveValuesAtExit(
+                now, store, {},
+                [this](lw::platform::ProfileFile &settings) {
+                    return writeScheduleValues(settings, scheduleNow, {}, &scheduleAsRead);
+                },
+                &asRead);
+    }
+};
+
+class SavedValuesOfTwoCopies : public testing::TestWithParam<TwoCopies>
+{
+};
+
+} // namespace
+
+TEST_P(SavedValuesOfTwoCopies, EachCloseKeepsWhatTheOtherChanged)
+{
+    RecordingFileStore store;
+    store.files[Path] = "[LastValues]\nSalesPrice=100000\nInterestRate=6\nterm=30\n"
+                        "[ScheduleValues]\nMonthlyExtra=0\nView=0\n";
+    Copy price(store);
+    Copy rate(store);
+    price.now.FSalesPrice = 250000;
+    price.scheduleNow.extras.monthly = 5000; // 50.00
+    rate.now.FInterestRate = 7.25;
+    rate.scheduleNow.view = 2;
+    const bool priceFirst = GetParam().priceCopyClosesFirst;
+    (priceFirst ? price : rate).close(store);
+    (priceFirst ? rate : price).close(store);
+
+    ValueRecord after = withFolders();
+    loadSavedValues(after, store, {});
+    EXPECT_EQ(after.FSalesPrice, 250000);
+    EXPECT_EQ(after.FInterestRate, 7.25);
+    EXPECT_EQ(after.FTerm, 30);
+    const ScheduleValues schedule = loadScheduleValues(Path, store, {});
+    EXPECT_EQ(schedule.extras.monthly, 5000);
+    EXPECT_EQ(schedule.view, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(CloseOrder, SavedValuesOfTwoCopies,
+        testing::Values(TwoCopies{ "PriceCopyFirst", true }, TwoCopies{ "RateCopyFirst", false }),
+        RowName());

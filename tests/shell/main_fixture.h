@@ -62,7 +62,7 @@ protected:
     void start()
     {
         const shell::ShellServices services{ feedback, clipboard, *shell, *chrome, messages,
-            application, files, locale, folders, dialogs };
+            application, files, locale, folders, dialogs, instances };
         window = std::make_unique<shell::TfrmMain>(services);
         window->show();
         window->activateWindow();

@@ -16,7 +16,7 @@ struct RecordedWindowServices
     shell::ShellServices services(platform::FileStore &files)
     {
         return { feedback, clipboard, desktop, noChrome, messages, application, files, locale,
-            folders, dialogs };
+            folders, dialogs, instances };
     }
 
     RecordingFeedback feedback;
@@ -28,6 +28,7 @@ struct RecordedWindowServices
     CLocaleSource locale;
     FixedFolders folders;
     RecordingDocumentDialogs dialogs;
+    RecordingInstanceChannel instances;
 };
 
 } // namespace lw::test

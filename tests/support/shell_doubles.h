@@ -11,6 +11,7 @@
 
 #include "platform/application_hooks.h"
 #include "platform/desktop_shell.h"
+#include "platform/instance_channel.h"
 #include "platform/known_folders.h"
 #include "platform/locale_source.h"
 #include "platform/window_chrome.h"
@@ -179,6 +180,21 @@ struct RecordingApplicationHooks final : platform::ApplicationHooks
 
     platform::HintWindowClass hintWindowClass;
     platform::ShowHintHandler showHint;
+};
+
+/// Keeps the handler the window serves later starts with; the test calls `raise` as a later
+/// start's request would.
+struct RecordingInstanceChannel final : platform::InstanceChannel
+{
+    bool askRunningCopy() override { return false; }
+
+    bool serve(std::function<void()> handler) override
+    {
+        raise = std::move(handler);
+        return true;
+    }
+
+    std::function<void()> raise;
 };
 
 /// Folders the test chose.

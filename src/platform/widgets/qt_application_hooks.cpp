@@ -1,5 +1,8 @@
 #include "platform/widgets/qt_application_hooks.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QHelpEvent>
@@ -61,7 +64,14 @@ bool hidesHint(QEvent::Type type)
 
 } // namespace
 
-QtApplicationHooks::QtApplicationHooks()
+void endProcessNow(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+QtApplicationHooks::QtApplicationHooks(std::function<void(int status)> endProcess)
+    : m_endProcess(std::move(endProcess))
 {
     m_hideTimer.setSingleShot(true);
     connect(&m_hideTimer, &QTimer::timeout, this, &QtApplicationHooks::releaseHint);
@@ -130,8 +140,10 @@ void QtApplicationHooks::endSession()
         return;
     m_sessionEnded = true;
     const bool saved = !m_sessionEnd || m_sessionEnd();
-    // exit, not quit: quit would first ask every window to close, and a close may ask the user.
-    QCoreApplication::exit(saved ? 0 : 1);
+    // Not exit(): it ends only the innermost loop, so a session that ends inside a modal box or
+    // before the main loop would go on. Not quit(): it asks every window to close, and a close
+    // may ask the user. Once saved, nothing is left to keep.
+    m_endProcess(saved ? 0 : 1);
 }
 
 void QtApplicationHooks::setHintWindowClass(HintWindowClass windowClass)

@@ -12,17 +12,20 @@
 
 namespace lw::platform {
 
+/// Ends the process at once with the status, its output flushed; no destructor runs.
+[[noreturn]] void endProcessNow(int status);
+
 /// The hooks over the running QApplication: its state changes, and the tool-tip events of
 /// every widget: a widget's own tooltip shows with the program's own delays, once each time the
 /// pointer enters the widget and where the pointer rests then, in the program's own hint window
-/// once one is set; a widget without one shows none. Once a session-end
-/// handler is set, the session manager's commit request and the termination signals end the
-/// application through it. The application is idle when the GUI thread's event dispatcher is
+/// once one is set; a widget without one shows none. Once a session-end handler is set, the
+/// session manager's commit request and the termination signals call it once and then end the
+/// process through `endProcess`, whatever loop is running. The application is idle when the GUI thread's event dispatcher is
 /// about to block.
 class QtApplicationHooks final : public QObject, public ApplicationHooks
 {
 public:
-    QtApplicationHooks();
+    explicit QtApplicationHooks(std::function<void(int status)> endProcess = endProcessNow);
     ~QtApplicationHooks() override;
     Q_DISABLE_COPY_MOVE(QtApplicationHooks)
 
@@ -46,6 +49,7 @@ private:
     std::function<void()> m_activate;
     std::function<void()> m_idle;
     std::function<bool()> m_sessionEnd;
+    std::function<void(int)> m_endProcess;
     std::unique_ptr<TerminationSignals> m_signals; // from the first session-end handler on
     bool m_sessionEnded = false;
     int m_hidePauseMs = -1; // Qt's own length-based duration until set
