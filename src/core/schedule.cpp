@@ -114,4 +114,9 @@ Schedule computeSchedule(const ScheduleInputs &inputs)
     return s;
 }
 
+QDate latestFirstPayment(int payments)
+{
+    return QDate(9999, 12, 1).addMonths(1 - std::max(payments, 1));
+}
+
 } // namespace lw::core

@@ -97,4 +97,8 @@ struct Schedule
 ///   instead of running without end.
 Schedule computeSchedule(const ScheduleInputs &inputs);
 
+/// The latest first payment month for a term of `payments`: its last payment falls in
+/// December 9999, the last month a date is written for.
+QDate latestFirstPayment(int payments);
+
 } // namespace lw::core

@@ -369,6 +369,16 @@ INSTANTIATE_TEST_SUITE_P(Groupings, YearlyTotals,
                         "LoanYears", lw::core::YearGrouping::Loan, QDate(2026, 11, 1), 12, 30 }),
         lw::test::RowName());
 
+TEST(ScheduleCsv, TheLatestFirstPaymentStillDatesTheLastPayment)
+{
+    ScheduleInputs in = inputs(80000, 6, 30, {});
+    in.firstPayment = lw::core::latestFirstPayment(360);
+    const QList<QByteArray> lines = lw::core::scheduleCsv(computeSchedule(in)).split('\n');
+    ASSERT_EQ(lines.size(), 362);
+    EXPECT_TRUE(lines[1].startsWith("1,9970-01-01,"));
+    EXPECT_TRUE(lines[360].startsWith("360,9999-12-01,"));
+}
+
 TEST(ScheduleCsv, WritesHeaderIsoDatesAndPlainAmounts)
 {
     const Schedule s = computeSchedule(inputs(80000, 6, 30, {}));

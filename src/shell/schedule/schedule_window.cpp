@@ -94,10 +94,22 @@ void ScheduleWindow::follow(const core::ValueRecord &record)
     m_inputs.annualRate = record.FInterestRate;
     m_inputs.payments = record.FTerm * 12;
     m_inputs.monthlyPI = record.FMonthlyPI;
+    limitFirstPayment();
     // A hidden window catches up when it is shown again.
     m_stale = true;
     if (isVisible())
         recompute();
+}
+
+void ScheduleWindow::limitFirstPayment()
+{
+    // Later first months would leave the last payments without a date to write.
+    const QDate latest = core::latestFirstPayment(m_inputs.payments);
+    m_firstPayment->setMaximumDate(latest);
+    const QString why = u"The first payment can be no later than "
+            + core::monthYear(latest, QLocale()) + u", so the last falls by Dec 9999.";
+    m_firstPayment->setToolTip(why);
+    m_firstPayment->setAccessibleDescription(why);
 }
 
 core::ScheduleValues ScheduleWindow::values() const

@@ -69,6 +69,7 @@ private:
     void createButtons();
     void connectInputs();
 
+    void limitFirstPayment();
     void recompute();
     void fitColumns();
     QStringList summaryLines() const;
