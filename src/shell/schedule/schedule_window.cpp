@@ -24,6 +24,7 @@
 #include "core/schedule_summary.h"
 #include "core/write_error.h"
 #include "platform/gui/accessible_factory.h"
+#include "shell/schedule/printed_loan.h"
 #include "shell/schedule/schedule_chart.h"
 #include "shell/schedule/schedule_printout.h"
 
@@ -90,6 +91,7 @@ void ScheduleWindow::connectInputs()
 
 void ScheduleWindow::follow(const core::ValueRecord &record)
 {
+    m_pass = record;
     m_inputs.loan = record.FActualLoan;
     m_inputs.annualRate = record.FInterestRate;
     m_inputs.payments = record.FTerm * 12;
@@ -223,6 +225,7 @@ void ScheduleWindow::exportPdf()
         QPdfWriter writer(&buffer);
         writer.setTitle(windowTitle());
         writer.setResolution(300);
+        writer.setPageSize(QPageSize(paperFor(QLocale().measurementSystem())));
         if (!printOn(writer))
             return;
     }
@@ -234,13 +237,21 @@ void ScheduleWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
+    // The locale's paper, unless the print dialog is told otherwise.
+    printer.setPageSize(QPageSize(paperFor(QLocale().measurementSystem())));
     if (m_services.dialogs.setUpPrinter(this, printer))
         printOn(printer);
 }
 
 bool ScheduleWindow::printOn(QPagedPaintDevice &device)
 {
-    if (printSchedule(device, summaryLines(), *m_model) > 0)
+    // So that two printouts can be told apart: which loan, which extras.
+    const QStringList summary =
+            printedLoan(m_pass, values(), m_services.locale.current(), QLocale())
+            + QStringList{ QString() } + summaryLines();
+    const QString rowHeading =
+            m_view->currentIndex() == 0 ? QStringLiteral("No.") : QStringLiteral("Year");
+    if (printSchedule(device, summary, rowHeading, *m_model) > 0)
         return true;
     m_services.feedback.showError(QStringLiteral("The schedule could not be printed."));
     return false;

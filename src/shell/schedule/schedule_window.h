@@ -76,6 +76,7 @@ private:
     bool printOn(QPagedPaintDevice &device);
 
     const ScheduleServices m_services;
+    core::ValueRecord m_pass; // the last completed pass followed
     core::ScheduleInputs m_inputs;
     core::Schedule m_schedule;
     std::vector<core::OneTimeEntry> m_oneTimeEntries; // as last read from the field
