@@ -72,9 +72,11 @@ std::vector<YearTick> yearTicks(const QDate &first, int points, int every)
 int yearStep(int labels, double labelWidth, double width)
 {
     for (int step = 1;; step *= 10)
-        for (const int factor : { 1, 2, 5 })
-            if (labels / (step * factor) * (labelWidth * 1.5) <= width || step > 1000)
+        for (const int factor : { 1, 2, 5 }) {
+            const int shown = labels / (step * factor); // whole labels only
+            if (shown * labelWidth * 1.5 <= width || step > 1000)
                 return step * factor;
+        }
 }
 
 std::vector<QPoint> legendPlaces(const std::vector<int> &widths, int width, int lineHeight)
