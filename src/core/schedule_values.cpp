@@ -20,19 +20,37 @@ const QString MonthlyExtraFrom = QStringLiteral("MonthlyExtraFrom");
 const QString OneTimeExtras = QStringLiteral("OneTimeExtras");
 const QString FirstPayment = QStringLiteral("FirstPayment");
 const QString View = QStringLiteral("View");
+const QString WindowLeft = QStringLiteral("WindowLeft");
+const QString WindowTop = QStringLiteral("WindowTop");
+const QString WindowWidth = QStringLiteral("WindowWidth");
+const QString WindowHeight = QStringLiteral("WindowHeight");
 const QString MonthFormat = QStringLiteral("yyyy-MM"); // ISO year and month
 
 constexpr int Views = 3;
 
+// Empty unless all four numbers read and the size is positive.
+template <typename Read>
+QRect readWindow(const Read &read)
+{
+    const auto left = parseInteger(read(WindowLeft));
+    const auto top = parseInteger(read(WindowTop));
+    const auto width = parseInteger(read(WindowWidth));
+    const auto height = parseInteger(read(WindowHeight));
+    if (!left || !top || !width || !height || *width <= 0 || *height <= 0)
+        return {};
+    return { *left, *top, *width, *height };
+}
+
 // In the order in which they are written.
-const std::array<const QString *, 5> Keys{ &MonthlyExtra, &MonthlyExtraFrom, &OneTimeExtras,
-    &FirstPayment, &View };
+const std::array<const QString *, 9> Keys{ &MonthlyExtra, &MonthlyExtraFrom, &OneTimeExtras,
+    &FirstPayment, &View, &WindowLeft, &WindowTop, &WindowWidth, &WindowHeight };
 
 std::array<QString, Keys.size()> texts(const ScheduleValues &v, const platform::LocaleInfo &locale)
 {
     return { floatText(toAmount(v.extras.monthly), locale), QString::number(v.extras.monthlyFrom),
-        oneTimeExtrasText(v.extras.oneTime, locale), v.firstPayment.toString(MonthFormat),
-        QString::number(v.view) };
+        v.oneTimeText, v.firstPayment.toString(MonthFormat), QString::number(v.view),
+        QString::number(v.window.left()), QString::number(v.window.top()),
+        QString::number(v.window.width()), QString::number(v.window.height()) };
 }
 
 } // namespace
@@ -49,11 +67,12 @@ ScheduleValues loadScheduleValues(
     const auto cents = monthly && *monthly >= 0 ? toCents(*monthly) : std::nullopt;
     v.extras.monthly = cents.value_or(0);
     v.extras.monthlyFrom = std::max(1, parseInteger(read(MonthlyExtraFrom)).value_or(1));
-    v.extras.oneTime =
-            parseOneTimeExtras(read(OneTimeExtras), locale).value_or(std::vector<OneTimeExtra>{});
+    v.oneTimeText = read(OneTimeExtras);
+    v.extras.oneTime = readableExtras(oneTimeEntries(v.oneTimeText, locale));
     v.firstPayment = QDate::fromString(read(FirstPayment), MonthFormat);
     const int view = parseInteger(read(View)).value_or(0);
     v.view = view >= 0 && view < Views ? view : 0;
+    v.window = readWindow(read);
     return v;
 }
 
