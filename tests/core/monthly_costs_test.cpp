@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/cost_summary.h"
 #include "core/loan_scenario.h"
+#include "core/money_text.h"
 #include "core/schedule_csv.h"
 #include "core/schedule_years.h"
 #include "support/row_printers.h"
@@ -267,6 +269,44 @@ TEST(LoanScenario, CalculatorsScenarioRepaysAsTheCalculatorsSchedule)
     for (std::size_t i = 0; i < direct.rows.size(); ++i)
         ASSERT_EQ(viaScenario.rows[i].balance, direct.rows[i].balance) << "payment " << i + 1;
     EXPECT_EQ(viaScenario.totals.interest, direct.totals.interest);
+}
+
+TEST(CostSummary, GivesTheWholePaymentAndBothInsuranceEnds)
+{
+    LoanScenario s = scenarioOf(FivePercentDown, 0.55, {});
+    s.annualTaxes = 360000;
+    s.monthlyHoa = 5000;
+    const MonthlyCosts costs = lw::core::monthlyCosts(s, lw::core::scenarioSchedule(s));
+    const lw::platform::LocaleInfo us;
+    const QLocale dates(QLocale::English, QLocale::UnitedStates);
+    const QStringList lines = lw::core::costSummary(costs, us, dates);
+    const auto text = [&](const Decimal &x) {
+        return lw::core::money(static_cast<double>(x), us);
+    };
+    const Decimal pi = cent(Decimal(annuity(285000, 6.5, 360)));
+    const Decimal premium("130.63"); // 285,000 x 0.55 / 1200 = 130.625, a tie
+    const Decimal price(300000);
+    const int requested = firstAtMost(amortized(FivePercentDown, {}).balances, price * 80 / 100);
+    const int automatic = firstAtMost(amortized(FivePercentDown, {}).balances, price * 78 / 100);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0],
+            u"Your payment is " + text(pi + 300 + premium + 50)
+                    + u" a month: principal and interest " + text(pi)
+                    + u", taxes $300.00, mortgage insurance $130.63, HOA dues $50.00.");
+    EXPECT_TRUE(lines[1].startsWith(u"Mortgage insurance of $130.63 a month ends with payment "
+            + QString::number(requested) + u" ("
+            + dates.toString(FirstPayment.addMonths(requested - 1), u"MMM yyyy") + u")"));
+    EXPECT_TRUE(lines[1].endsWith(text(premium * requested) + u" in all."));
+    EXPECT_TRUE(lines[2].contains(u"payment " + QString::number(automatic) + u" ("));
+    EXPECT_TRUE(lines[2].endsWith(text(premium * automatic) + u" in all."));
+}
+
+TEST(CostSummary, SaysLendersUsuallyChargeInsuranceWhenNoRateIsGiven)
+{
+    const LoanScenario s = scenarioOf(FivePercentDown, 0, {});
+    const MonthlyCosts costs = lw::core::monthlyCosts(s, lw::core::scenarioSchedule(s));
+    const QStringList lines = lw::core::costSummary(costs, {}, QLocale::c());
+    EXPECT_EQ(lines.filter(u"lenders usually charge mortgage insurance").size(), 1);
 }
 
 } // namespace
