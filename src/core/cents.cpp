@@ -49,6 +49,12 @@ Cents monthlyInterest(Cents balance, std::int64_t scaledRate)
     return static_cast<Cents>(quotient);
 }
 
+Cents twelfth(Cents amount)
+{
+    const Cents rest = amount % 12; // carries the amount's sign
+    return amount / 12 + (2 * rest >= 12 ? 1 : 0) - (2 * rest <= -12 ? 1 : 0);
+}
+
 double toAmount(Cents cents)
 {
     return static_cast<double>(static_cast<long double>(cents) / 100);

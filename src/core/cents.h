@@ -25,6 +25,9 @@ std::optional<std::int64_t> toScaledRate(double annualRatePercent);
 /// zero. Exact: the product is formed in 128-bit integers.
 Cents monthlyInterest(Cents balance, std::int64_t scaledRate);
 
+/// A twelfth of an amount in cents, ties away from zero: a month's share of a yearly amount.
+Cents twelfth(Cents amount);
+
 /// Cents as a double in currency units, for the money formats; exact to the cent.
 double toAmount(Cents cents);
 

@@ -16,23 +16,50 @@ struct Terms
     int count = 0;
 };
 
-Cents extraFor(const ExtraPayments &extras, int number)
+// A payment's month as numbers: every year or month read from a date is a calendar
+// conversion, which would cost more than the month's arithmetic.
+// Month 0, from an invalid first month, stays 0: every row's date is invalid, as it was.
+struct PaymentMonth
+{
+    int year = 0;
+    int month = 1;
+
+    QDate date() const { return { year, month, 1 }; }
+
+    void advance()
+    {
+        if (month != 0 && ++month > 12) {
+            month = 1;
+            ++year;
+        }
+    }
+};
+
+Cents extraFor(
+        const ExtraPayments &extras, const Terms &terms, int number, const PaymentMonth &when)
 {
     Cents extra = number >= extras.monthlyFrom ? extras.monthly : 0;
     for (const OneTimeExtra &once : extras.oneTime)
         if (once.number == number)
             extra += once.amount;
+    if (when.month == extras.yearly.month && when.year >= extras.yearly.fromYear)
+        extra += extras.yearly.amount;
+    if (extras.biweekly)
+        extra += twelfth(terms.payment);
     return extra;
 }
 
-ScheduleRow nextRow(const Terms &terms, const ExtraPayments &extras, int number, Cents opening)
+ScheduleRow nextRow(const Terms &terms, const ExtraPayments &extras, int number, Cents opening,
+        const PaymentMonth &when)
 {
     ScheduleRow row;
     row.number = number;
+    row.date = when.date();
     row.interest = monthlyInterest(opening, terms.rate);
     const bool last = number == terms.count || terms.payment - row.interest >= opening;
     row.principal = last ? opening : terms.payment - row.interest;
-    row.extra = std::clamp(extraFor(extras, number), Cents{ 0 }, opening - row.principal);
+    row.extra =
+            std::clamp(extraFor(extras, terms, number, when), Cents{ 0 }, opening - row.principal);
     row.payment = row.interest + row.principal;
     row.balance = opening - row.principal - row.extra;
     return row;
@@ -45,15 +72,15 @@ Schedule amortize(const Terms &terms, const ExtraPayments &extras, const QDate &
     s.scheduledPayment = terms.payment;
     s.rows.reserve(static_cast<std::size_t>(terms.count));
     Cents balance = terms.loan;
-    for (int number = 1; balance > 0; ++number) {
-        ScheduleRow row = nextRow(terms, extras, number, balance);
+    PaymentMonth when{ first.year(), first.month() };
+    for (int number = 1; balance > 0; ++number, when.advance()) {
+        ScheduleRow row = nextRow(terms, extras, number, balance, when);
         if (row.principal <= 0) {
             s.status = ScheduleStatus::NegativeAmortization;
             s.failingPayment = number;
             s.rows.clear();
             return s;
         }
-        row.date = first.addMonths(number - 1);
         s.totals.interest += row.interest;
         s.totals.paid += row.payment + row.extra;
         balance = row.balance;
@@ -69,9 +96,10 @@ Schedule amortize(const Terms &terms, const ExtraPayments &extras, const QDate &
 
 bool ExtraPayments::any() const
 {
-    return monthly > 0 || std::any_of(oneTime.begin(), oneTime.end(), [](const OneTimeExtra &once) {
-        return once.amount > 0;
-    });
+    return monthly > 0 || yearly.amount > 0 || biweekly
+            || std::any_of(oneTime.begin(), oneTime.end(), [](const OneTimeExtra &once) {
+                   return once.amount > 0;
+               });
 }
 
 Schedule computeSchedule(const ScheduleInputs &inputs)

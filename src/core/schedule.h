@@ -18,12 +18,27 @@ struct OneTimeExtra
     friend bool operator==(const OneTimeExtra &, const OneTimeExtra &) = default;
 };
 
+/// An extra principal payment made once a year, with the payment of one calendar month.
+struct YearlyExtra
+{
+    Cents amount = 0;
+    int month = 1; // of the year, 1 for January
+    int fromYear =
+            0; // the first calendar year it is paid; any year before the loan's: from the start
+
+    friend bool operator==(const YearlyExtra &, const YearlyExtra &) = default;
+};
+
 /// Principal paid on top of the scheduled payments.
 struct ExtraPayments
 {
     Cents monthly = 0; // with every payment from monthlyFrom on
     int monthlyFrom = 1;
     std::vector<OneTimeExtra> oneTime;
+    YearlyExtra yearly{};
+    // Half the payment every two weeks, counted as lenders who collect it monthly count it:
+    // a twelfth of the scheduled payment more principal with every payment.
+    bool biweekly = false;
 
     bool any() const;
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "core/monthly_costs.h"
 #include "core/schedule.h"
 
 namespace lw::core {
@@ -10,5 +11,8 @@ namespace lw::core {
 /// row a payment, ISO dates, amounts with "." and two decimals and no grouping, CR LF line
 /// ends (RFC 4180).
 QByteArray scheduleCsv(const Schedule &schedule);
+
+/// The same with the monthly costs (one for each row) in columns after the schedule's.
+QByteArray scheduleCsv(const Schedule &schedule, const MonthlyCosts &costs);
 
 } // namespace lw::core

@@ -1,5 +1,7 @@
 #include "core/schedule_years.h"
 
+#include <algorithm>
+
 namespace lw::core {
 
 namespace {
@@ -25,6 +27,25 @@ std::vector<ScheduleYear> yearlyTotals(const std::vector<ScheduleRow> &rows, Yea
         y.principal += row.principal;
         y.extra += row.extra;
         y.balance = row.balance;
+    }
+    return years;
+}
+
+std::vector<CostYear> yearlyCosts(const std::vector<ScheduleRow> &rows,
+        const std::vector<MonthlyCost> &costs, YearGrouping grouping)
+{
+    std::vector<CostYear> years;
+    const std::size_t count = std::min(rows.size(), costs.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const int year = yearOf(rows[i], grouping);
+        if (years.empty() || years.back().year != year)
+            years.push_back({ year, {} });
+        MonthlyCost &sum = years.back().costs;
+        sum.taxes += costs[i].taxes;
+        sum.insurance += costs[i].insurance;
+        sum.mortgageInsurance += costs[i].mortgageInsurance;
+        sum.hoa += costs[i].hoa;
+        sum.total += costs[i].total;
     }
     return years;
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/monthly_costs.h"
 #include "core/schedule.h"
 
 namespace lw::core {
@@ -27,5 +28,16 @@ struct ScheduleYear
 
 /// The schedule's rows summed by year, in order.
 std::vector<ScheduleYear> yearlyTotals(const std::vector<ScheduleRow> &rows, YearGrouping grouping);
+
+/// The monthly costs of one year, summed; `year` as in ScheduleYear.
+struct CostYear
+{
+    int year = 0;
+    MonthlyCost costs;
+};
+
+/// The costs of the schedule's rows (one each) summed by year, in the order of yearlyTotals.
+std::vector<CostYear> yearlyCosts(const std::vector<ScheduleRow> &rows,
+        const std::vector<MonthlyCost> &costs, YearGrouping grouping);
 
 } // namespace lw::core
