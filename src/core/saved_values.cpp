@@ -131,7 +131,7 @@ void restoreFields(const ValueRecord &record, const CalculatorControls &c)
 }
 
 void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
-        const platform::LocaleInfo &locale, const MoreSettings &more)
+        const platform::LocaleInfo &locale, const std::vector<MoreSettings> &more)
 {
     const QString path = settingsFilePath(record);
     // No installer makes a per-user folder, so the first save does.
@@ -151,8 +151,9 @@ void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
         if (!profile.writeString(entry.section.toString(), entry.writeKey.toString(), value))
             throw WriteError(path);
     }
-    if (more && !more(profile))
-        throw WriteError(path);
+    for (const MoreSettings &section : more)
+        if (section && !section(profile))
+            throw WriteError(path);
     if (!files.replace(path, profile.toBytes()))
         throw WriteError(path);
 }

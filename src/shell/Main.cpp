@@ -127,7 +127,7 @@ void TfrmMain::saveValues()
         schedule = [values = FScheduleWindow->values(), &locale](platform::ProfileFile &settings) {
             return core::writeScheduleValues(settings, values, locale);
         };
-    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule);
+    core::SaveValuesAtExit(FValues, FServices.files, locale, { schedule });
 }
 
 bool TfrmMain::saveAtSessionEnd()

@@ -5,14 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <boost/multiprecision/cpp_dec_float.hpp>
+#include "support/decimal_reference.h"
 
 using lw::core::annualPercentageRate;
 using lw::core::Cents;
 
 namespace {
 
-using Decimal = boost::multiprecision::cpp_dec_float_50;
+using lw::test::referenceApr;
 
 // The 30-year payment on 300,000 at 6.5 %, worked out by hand from the annuity formula:
 // 300,000 x r / (1 - (1 + r)^-360) with r = 0.065/12 is 1,896.20 to the cent.
@@ -25,28 +25,6 @@ std::vector<Cents> stream(int months, Cents payment, int premiumMonths, Cents pr
     for (int k = 0; k < premiumMonths; ++k)
         payments[static_cast<std::size_t>(k)] += premium;
     return payments;
-}
-
-// The root of the actuarial equation by Newton's method at 50 digits, started at the
-// note rate; independent of the code's bracketing.
-double referenceApr(Cents financed, const std::vector<Cents> &payments)
-{
-    Decimal i("0.005");
-    for (Decimal step = 1; abs(step) > Decimal("1e-30");) {
-        Decimal value = -Decimal(financed);
-        Decimal slope = 0;
-        Decimal factor = 1;
-        int k = 0;
-        for (const Cents payment : payments) {
-            ++k;
-            factor /= 1 + i;
-            value += Decimal(payment) * factor;
-            slope -= Decimal(payment) * k * factor / (1 + i);
-        }
-        step = value / slope;
-        i -= step;
-    }
-    return static_cast<double>(i * 1200);
 }
 
 struct AprCase
