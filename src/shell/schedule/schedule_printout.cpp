@@ -21,6 +21,8 @@ struct Sheet
     const QAbstractItemModel &table;
     const QStringList &summary;
     PrintPages pages;
+    QString title;
+    QString corner;
 
     QRect lineRect(int index) const
     {
@@ -47,7 +49,7 @@ struct Sheet
 
     void drawPage(int number, int count, int firstRow, int rows) const
     {
-        painter.drawText(lineRect(0), Qt::AlignLeft, QStringLiteral("Amortization Schedule"));
+        painter.drawText(lineRect(0), Qt::AlignLeft, title);
         painter.drawText(lineRect(0), Qt::AlignRight,
                 u"Page " + QString::number(number) + u" of " + QString::number(count));
         int at = 2;
@@ -56,7 +58,7 @@ struct Sheet
                 painter.drawText(lineRect(at++), Qt::AlignLeft, text);
             ++at;
         }
-        drawRow(at++, QStringLiteral("No."), -1, true);
+        drawRow(at++, corner, -1, true);
         for (int row = firstRow; row < firstRow + rows; ++row)
             drawRow(at++, table.headerData(row, Qt::Vertical, Qt::DisplayRole).toString(), row,
                     false);
@@ -84,6 +86,13 @@ int PrintPages::pageCount(int rows) const
 int printSchedule(
         QPagedPaintDevice &device, const QStringList &summary, const QAbstractItemModel &table)
 {
+    return printTable(
+            device, QStringLiteral("Amortization Schedule"), QStringLiteral("No."), summary, table);
+}
+
+int printTable(QPagedPaintDevice &device, const QString &title, const QString &corner,
+        const QStringList &summary, const QAbstractItemModel &table)
+{
     QPainter painter;
     if (!painter.begin(&device))
         return 0;
@@ -92,7 +101,7 @@ int printSchedule(
     const QRect page(
             QPoint(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
     const Sheet sheet{ painter, page, line, table, summary,
-        PrintPages{ page.height() / line, static_cast<int>(summary.size()) } };
+        PrintPages{ page.height() / line, static_cast<int>(summary.size()) }, title, corner };
     const int rows = table.rowCount();
     const int count = sheet.pages.pageCount(rows);
     int first = 0;

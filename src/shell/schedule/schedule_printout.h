@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class QAbstractItemModel;
@@ -20,8 +21,13 @@ struct PrintPages
     int pageCount(int rows) const;
 };
 
-/// Prints the title with page numbers, the summary and the table's every row, paged.
-/// Returns the pages printed, or 0 when the device could not be painted on.
+/// Prints the title with page numbers, the summary and the table's every row under its
+/// column headers, `corner` over the row headers, paged. Returns the pages printed, or 0
+/// when the device could not be painted on.
+int printTable(QPagedPaintDevice &device, const QString &title, const QString &corner,
+        const QStringList &summary, const QAbstractItemModel &table);
+
+/// The schedule's printout: its table under the schedule's title.
 int printSchedule(
         QPagedPaintDevice &device, const QStringList &summary, const QAbstractItemModel &table);
 
