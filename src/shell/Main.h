@@ -68,6 +68,8 @@ public:
     void GoOnline(QObject *Sender);
     void imgScreenShotClick();
     void ShowSchedule();
+    // Where it was last time, else beside the calculator; `saved` is empty the first time.
+    void placeSchedule(const QRect &saved);
     void ShowAbout();
     void ShowDisclaimer();
 

@@ -1,5 +1,6 @@
 #include <utility>
 
+#include <QGuiApplication>
 #include <QScreen>
 
 #include "core/app_texts.h"
@@ -11,7 +12,6 @@
 #include "core/schedule_values.h"
 #include "shell/Main.h"
 #include "shell/schedule/schedule_window.h"
-#include "shell/window_frame.h"
 
 namespace lw::shell {
 
@@ -91,15 +91,46 @@ void TfrmMain::ShowSchedule()
         FScheduleWindow = new ScheduleWindow(
                 { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
         FScheduleWindow->follow(FValues);
-        FScheduleWindow->setValues(core::loadScheduleValues(
-                core::settingsFilePath(FValues), FServices.files, FServices.locale.current()));
-        // Beside the calculator, so an edit there and its effect here are seen together.
-        FScheduleWindow->move(core::besideOf(frameGeometry(), framedSize(*FScheduleWindow, *this),
-                screen()->availableGeometry()));
+        const core::ScheduleValues saved = core::loadScheduleValues(
+                core::settingsFilePath(FValues), FServices.files, FServices.locale.current());
+        FScheduleWindow->setValues(saved);
+        placeSchedule(saved.window);
     }
     FScheduleWindow->show();
     FScheduleWindow->raise();
     FScheduleWindow->activateWindow();
+}
+
+void TfrmMain::placeSchedule(const QRect &saved)
+{
+    // The window manager frames it as it framed the calculator.
+    const QRect client = geometry();
+    const QRect outer = frameGeometry();
+    const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
+            outer.right() - client.right(), outer.bottom() - client.bottom());
+    if (saved.isValid()) {
+        // Where it was, inside the screen it reopens on.
+        const QScreen *on = QGuiApplication::screenAt(saved.topLeft() + QPoint(20, 20));
+        const QRect area = (on ? on : screen())->availableGeometry();
+        const QRect framed = core::movedInside(
+                QRect(saved.topLeft(), saved.size().grownBy(frame).boundedTo(area.size())), area);
+        FScheduleWindow->resize(framed.size().shrunkBy(frame));
+        FScheduleWindow->move(framed.topLeft());
+        return;
+    }
+    // Beside the calculator, so an edit there and its effect here are seen together; the
+    // field column down to the last result field stays in sight.
+    const QPoint fieldsEnd =
+            edtMonthlyPITI->mapToGlobal(QPoint(edtMonthlyPITI->width(), edtMonthlyPITI->height()));
+    FScheduleWindow->bringUpToDate();
+    const core::CompanionPlacement placed = core::placeCompanion({ screen()->availableGeometry(),
+            outer, QRect(QPoint(0, 0), fieldsEnd - outer.topLeft()),
+            FScheduleWindow->size().grownBy(frame),
+            FScheduleWindow->minimumSizeHint().grownBy(frame) });
+    if (placed.main.topLeft() != outer.topLeft())
+        move(placed.main.topLeft());
+    FScheduleWindow->resize(placed.companion.size().shrunkBy(frame));
+    FScheduleWindow->move(placed.companion.topLeft());
 }
 
 void TfrmMain::mnuFileExitClick()

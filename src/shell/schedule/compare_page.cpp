@@ -185,7 +185,7 @@ void ComparePage::print()
     const QStringList summary{ QStringLiteral("Fixed-rate offers only, without extra payments."),
         QStringLiteral("\u2714 marks the best value of a row; in brackets: the difference to the "
                        "calculator's column.") };
-    if (printTable(printer, Title, QString(), summary, *m_model) == 0)
+    if (printTable(printer, Title, summary, QString(), *m_model) == 0)
         m_services.feedback.showError(QStringLiteral("The comparison could not be printed."));
 }
 

@@ -20,9 +20,9 @@ struct Sheet
     int line = 0;
     const QAbstractItemModel &table;
     const QStringList &summary;
+    const QString &rowHeading;
     PrintPages pages;
-    QString title;
-    QString corner;
+    const QString &title;
 
     QRect lineRect(int index) const
     {
@@ -58,7 +58,7 @@ struct Sheet
                 painter.drawText(lineRect(at++), Qt::AlignLeft, text);
             ++at;
         }
-        drawRow(at++, corner, -1, true);
+        drawRow(at++, rowHeading, -1, true);
         for (int row = firstRow; row < firstRow + rows; ++row)
             drawRow(at++, table.headerData(row, Qt::Vertical, Qt::DisplayRole).toString(), row,
                     false);
@@ -83,15 +83,14 @@ int PrintPages::pageCount(int rows) const
     return 1 + (rest + rowsPerPage() - 1) / rowsPerPage();
 }
 
-int printSchedule(
-        QPagedPaintDevice &device, const QStringList &summary, const QAbstractItemModel &table)
+int printSchedule(QPagedPaintDevice &device, const QStringList &summary, const QString &rowHeading,
+        const QAbstractItemModel &table)
 {
-    return printTable(
-            device, QStringLiteral("Amortization Schedule"), QStringLiteral("No."), summary, table);
+    return printTable(device, QStringLiteral("Amortization Schedule"), summary, rowHeading, table);
 }
 
-int printTable(QPagedPaintDevice &device, const QString &title, const QString &corner,
-        const QStringList &summary, const QAbstractItemModel &table)
+int printTable(QPagedPaintDevice &device, const QString &title, const QStringList &summary,
+        const QString &rowHeading, const QAbstractItemModel &table)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -100,8 +99,8 @@ int printTable(QPagedPaintDevice &device, const QString &title, const QString &c
     const int line = painter.fontMetrics().lineSpacing();
     const QRect page(
             QPoint(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-    const Sheet sheet{ painter, page, line, table, summary,
-        PrintPages{ page.height() / line, static_cast<int>(summary.size()) }, title, corner };
+    const Sheet sheet{ painter, page, line, table, summary, rowHeading,
+        PrintPages{ page.height() / line, static_cast<int>(summary.size()) }, title };
     const int rows = table.rowCount();
     const int count = sheet.pages.pageCount(rows);
     int first = 0;

@@ -21,14 +21,14 @@ struct PrintPages
     int pageCount(int rows) const;
 };
 
-/// Prints the title with page numbers, the summary and the table's every row under its
-/// column headers, `corner` over the row headers, paged. Returns the pages printed, or 0
-/// when the device could not be painted on.
-int printTable(QPagedPaintDevice &device, const QString &title, const QString &corner,
-        const QStringList &summary, const QAbstractItemModel &table);
+/// Prints the title with page numbers, the summary and the table's every row, paged, the
+/// rows' own headers under `rowHeading`. Returns the pages printed, or 0 when the device
+/// could not be painted on.
+int printSchedule(QPagedPaintDevice &device, const QStringList &summary, const QString &rowHeading,
+        const QAbstractItemModel &table);
 
-/// The schedule's printout: its table under the schedule's title.
-int printSchedule(
-        QPagedPaintDevice &device, const QStringList &summary, const QAbstractItemModel &table);
+/// The same under another title.
+int printTable(QPagedPaintDevice &device, const QString &title, const QStringList &summary,
+        const QString &rowHeading, const QAbstractItemModel &table);
 
 } // namespace lw::shell
