@@ -8,9 +8,11 @@
 #include "core/factory_inputs.h"
 #include "core/maker_addresses.h"
 #include "core/math_error.h"
+#include "core/offer_values.h"
 #include "core/saved_values.h"
 #include "core/schedule_values.h"
 #include "shell/Main.h"
+#include "shell/schedule/compare_page.h"
 #include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
@@ -34,6 +36,8 @@ void TfrmMain::connectHandlers()
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
     for (QAction *entry : { mnuFileSchedule, mnuPopSchedule })
         wire(entry, &QAction::triggered, &TfrmMain::ShowSchedule);
+    for (QAction *entry : { mnuFileCompare, mnuPopCompare })
+        wire(entry, &QAction::triggered, &TfrmMain::ShowCompare);
     connectFieldExits();
     connectStatusBar();
     connectOnline();
@@ -75,6 +79,8 @@ void TfrmMain::Calculate()
     // Only a pass that completed reaches here: one that fails leaves the schedule as it was.
     if (FScheduleWindow)
         FScheduleWindow->follow(FValues);
+    if (FComparePage)
+        FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
 }
 
 void TfrmMain::btnResetClick()
@@ -87,6 +93,35 @@ void TfrmMain::btnResetClick()
 
 void TfrmMain::ShowSchedule()
 {
+    makeScheduleWindow();
+    FScheduleWindow->showSchedulePage();
+    raiseCompanion();
+}
+
+void TfrmMain::ShowCompare()
+{
+    makeScheduleWindow();
+    if (!FComparePage) {
+        FComparePage = new ComparePage(
+                { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale },
+                FScheduleWindow);
+        FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
+        FComparePage->setValues(
+                core::loadCompareValues(core::settingsFilePath(FValues), FServices.files));
+    }
+    FScheduleWindow->showPage(FComparePage, QStringLiteral("Compare &Offers"));
+    raiseCompanion();
+}
+
+void TfrmMain::raiseCompanion()
+{
+    FScheduleWindow->show();
+    FScheduleWindow->raise();
+    FScheduleWindow->activateWindow();
+}
+
+void TfrmMain::makeScheduleWindow()
+{
     if (!FScheduleWindow) {
         FScheduleWindow = new ScheduleWindow(
                 { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
@@ -96,9 +131,6 @@ void TfrmMain::ShowSchedule()
         FScheduleWindow->setValues(saved);
         placeSchedule(saved.window);
     }
-    FScheduleWindow->show();
-    FScheduleWindow->raise();
-    FScheduleWindow->activateWindow();
 }
 
 void TfrmMain::placeSchedule(const QRect &saved)

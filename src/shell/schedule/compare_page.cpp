@@ -44,7 +44,7 @@ void ComparePage::createControls()
     auto *layout = new QVBoxLayout(this); // owned by the page
     auto *bar = new QHBoxLayout; // owned by the page's layout
     layout->addLayout(bar);
-    auto *yearsLabel = new QLabel(QStringLiteral("Costs &over"), this);
+    auto *yearsLabel = new QLabel(QStringLiteral("Costs o&ver"), this);
     m_years = new QSpinBox(this);
     m_years->setObjectName(QStringLiteral("compareYears"));
     m_years->setRange(1, core::MaxCompareYears);
