@@ -94,6 +94,11 @@ const std::vector<RowSpec> &rowSpecs()
                 [](F f) {
                     return f.periodPrincipal;
                 } },
+        // What is gone for good: the principal paid off comes back when the home is sold.
+        { "Cost in %1 beyond principal", RowUnit::Money, Better::Lower, true,
+                [](F f) {
+                    return f.periodTotal - f.periodPrincipal;
+                } },
         { "Total interest percentage (TIP)", RowUnit::Percent, Better::Lower, true,
                 [](F f) {
                     return f.totalInterestPercentage;
