@@ -6,6 +6,7 @@
 #include <QAccessibleTableInterface>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -152,6 +153,17 @@ TEST_F(ComparePageTest, CsvHasAColumnAnOfferAndPlainNumbers)
     const QList<QByteArray> lines = files.files.at(u"/home/u/offers.csv"_s).split('\n');
     EXPECT_EQ(lines.at(0), "Row,Calculator,Offer 1\r");
     EXPECT_EQ(lines.at(1), "Loan,80000.00,80000.00\r");
+}
+
+TEST_F(ComparePageTest, PrintsOnThePrinterChosen)
+{
+    QTemporaryDir folder;
+    dialogs.printToPdf = folder.filePath(u"offers.pdf"_s);
+    page.print();
+    QFile pdf(dialogs.printToPdf);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(feedback.errors.isEmpty());
 }
 
 } // namespace
