@@ -79,8 +79,6 @@ void TfrmMain::Calculate()
     // Only a pass that completed reaches here: one that fails leaves the schedule as it was.
     if (FScheduleWindow)
         FScheduleWindow->follow(FValues);
-    if (FComparePage)
-        FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
 }
 
 void TfrmMain::btnResetClick()
@@ -108,6 +106,11 @@ void TfrmMain::ShowCompare()
         FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
         FComparePage->setValues(
                 core::loadCompareValues(core::settingsFilePath(FValues), FServices.files));
+        // Each pass reaches it through the schedule, which takes the pass first; so does a
+        // new first payment month, which moves the months the comparison names.
+        connect(FScheduleWindow, &ScheduleWindow::scheduleUpdated, FComparePage, [this] {
+            FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
+        });
     }
     FScheduleWindow->showPage(FComparePage, QStringLiteral("Compare &Offers"));
     raiseCompanion();
