@@ -141,7 +141,8 @@ void restoreFields(const ValueRecord &record, const CalculatorControls &c)
 }
 
 void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
-        const platform::LocaleInfo &locale, const MoreSettings &more, const ValueRecord *asRead)
+        const platform::LocaleInfo &locale, const std::vector<MoreSettings> &more,
+        const ValueRecord *asRead)
 {
     const QString path = settingsFilePath(record);
     // No installer makes a per-user folder, so the first save does.
@@ -159,8 +160,9 @@ void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
                     entryText(record, entry, locale), asReadText))
             throw WriteError(path);
     }
-    if (more && !more(profile))
-        throw WriteError(path);
+    for (const MoreSettings &section : more)
+        if (section && !section(profile))
+            throw WriteError(path);
     if (!files.replace(path, profile.toBytes()))
         throw WriteError(path);
 }

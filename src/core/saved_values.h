@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "core/calculation_pass.h"
 #include "core/value_record.h"
@@ -32,14 +33,14 @@ void restoreFields(const ValueRecord &record, const CalculatorControls &controls
 using MoreSettings = std::function<bool(platform::ProfileFile &settings)>;
 
 /// Writes the inputs, results and first-run flag into the settings file, creating its folder
-/// when missing, together with whatever `more` writes. All entries reach the disk in one
+/// when missing, together with whatever each of `more` writes. All entries reach the disk in one
 /// replacement of the file, so a failure writes none of them; everything else in the file is
 /// kept. Given `asRead`, the record as this copy loaded it, an entry that has not changed
 /// since keeps what the file holds now (see writeChanged): another running copy may have
 /// saved it meanwhile. Throws WriteError when the folder cannot be made, the old file cannot
 /// be read, or the new one cannot be written.
 void SaveValuesAtExit(const ValueRecord &record, platform::FileStore &files,
-        const platform::LocaleInfo &locale, const MoreSettings &more = {},
+        const platform::LocaleInfo &locale, const std::vector<MoreSettings> &more = {},
         const ValueRecord *asRead = nullptr);
 
 } // namespace lw::core

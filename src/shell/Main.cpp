@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 
 #include "core/app_texts.h"
+#include "core/offer_values.h"
 #include "core/saved_values.h"
 #include "core/schedule_values.h"
 #include "core/startup_values.h"
 #include "core/window_frame_rules.h"
 #include "platform/gui/palette_colour.h"
+#include "shell/schedule/compare_page.h"
 #include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
@@ -138,7 +140,13 @@ void TfrmMain::saveValues()
                            platform::ProfileFile &settings) {
             return core::writeScheduleValues(settings, values, locale, &FScheduleValuesAsRead);
         };
-    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule, &FValuesAsRead);
+    // The offers likewise, once their page has been shown.
+    core::MoreSettings offers;
+    if (FComparePage)
+        offers = [values = FComparePage->values()](platform::ProfileFile &settings) {
+            return core::writeCompareValues(settings, values);
+        };
+    core::SaveValuesAtExit(FValues, FServices.files, locale, { schedule, offers }, &FValuesAsRead);
 }
 
 bool TfrmMain::saveAtSessionEnd()

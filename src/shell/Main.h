@@ -30,6 +30,7 @@
 
 namespace lw::shell {
 
+class ComparePage;
 class ScheduleWindow;
 
 /// The calculator window: a button strip, a notebook with the calculator page and a page on
@@ -69,8 +70,11 @@ public:
     void GoOnline(QObject *Sender);
     void imgScreenShotClick();
     void ShowSchedule();
+    void ShowCompare();
     // Where it was last time, else beside the calculator; `saved` is empty the first time.
     void placeSchedule(const QRect &saved);
+    void makeScheduleWindow();
+    void raiseCompanion();
     void ShowAbout();
     void ShowDisclaimer();
 
@@ -140,6 +144,7 @@ public:
     QMenu *mnuPop = nullptr;
     QAction *mnuFileReset = nullptr;
     QAction *mnuFileSchedule = nullptr;
+    QAction *mnuFileCompare = nullptr;
     QAction *mnuFilePrintSetup = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileExit = nullptr;
@@ -167,6 +172,7 @@ public:
     QAction *About1 = nullptr;
     QAction *mnuPopReset = nullptr;
     QAction *mnuPopSchedule = nullptr;
+    QAction *mnuPopCompare = nullptr;
     QAction *mnuPopPrinterSetup = nullptr;
     QAction *mnuPopPrint = nullptr;
     QAction *mnuPopAbout = nullptr;
@@ -249,6 +255,8 @@ private:
     bool FSaveFailed = false; // the next close request closes even if its save fails
     std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
     ScheduleWindow *FScheduleWindow = nullptr; // owned by the window; made when first shown
+    ComparePage *FComparePage =
+            nullptr; // owned by the schedule window's tabs; made when first shown
 };
 
 /// The one main window of the application while it exists.

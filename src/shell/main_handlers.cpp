@@ -8,9 +8,11 @@
 #include "core/factory_inputs.h"
 #include "core/maker_addresses.h"
 #include "core/math_error.h"
+#include "core/offer_values.h"
 #include "core/saved_values.h"
 #include "core/schedule_values.h"
 #include "shell/Main.h"
+#include "shell/schedule/compare_page.h"
 #include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
@@ -34,6 +36,8 @@ void TfrmMain::connectHandlers()
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
     for (QAction *entry : { mnuFileSchedule, mnuPopSchedule })
         wire(entry, &QAction::triggered, &TfrmMain::ShowSchedule);
+    for (QAction *entry : { mnuFileCompare, mnuPopCompare })
+        wire(entry, &QAction::triggered, &TfrmMain::ShowCompare);
     connectFieldExits();
     connectStatusBar();
     connectOnline();
@@ -87,6 +91,40 @@ void TfrmMain::btnResetClick()
 
 void TfrmMain::ShowSchedule()
 {
+    makeScheduleWindow();
+    FScheduleWindow->showSchedulePage();
+    raiseCompanion();
+}
+
+void TfrmMain::ShowCompare()
+{
+    makeScheduleWindow();
+    if (!FComparePage) {
+        FComparePage = new ComparePage(
+                { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale },
+                FScheduleWindow);
+        FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
+        FComparePage->setValues(
+                core::loadCompareValues(core::settingsFilePath(FValues), FServices.files));
+        // Each pass reaches it through the schedule, which takes the pass first; so does a
+        // new first payment month, which moves the months the comparison names.
+        connect(FScheduleWindow, &ScheduleWindow::scheduleUpdated, FComparePage, [this] {
+            FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
+        });
+    }
+    FScheduleWindow->showPage(FComparePage, QStringLiteral("Compare &Offers"));
+    raiseCompanion();
+}
+
+void TfrmMain::raiseCompanion()
+{
+    FScheduleWindow->show();
+    FScheduleWindow->raise();
+    FScheduleWindow->activateWindow();
+}
+
+void TfrmMain::makeScheduleWindow()
+{
     if (!FScheduleWindow) {
         FScheduleWindow = new ScheduleWindow(
                 { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
@@ -96,9 +134,6 @@ void TfrmMain::ShowSchedule()
         FScheduleWindow->setValues(FScheduleValuesAsRead);
         placeSchedule(FScheduleValuesAsRead.window);
     }
-    FScheduleWindow->show();
-    FScheduleWindow->raise();
-    FScheduleWindow->activateWindow();
 }
 
 void TfrmMain::placeSchedule(const QRect &saved)

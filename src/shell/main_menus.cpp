@@ -14,6 +14,7 @@ namespace lw::shell {
 namespace {
 
 const QString ScheduleCaption = QStringLiteral("Amortization &Schedule...");
+const QString CompareCaption = QStringLiteral("Compare &Offers...");
 
 QAction *addEntry(QMenu *menu, const QString &caption, const QString &glyph)
 {
@@ -57,6 +58,8 @@ void TfrmMain::createFileMenu()
     mnuFileSchedule = addEntry(file, ScheduleCaption, QStringLiteral("calculator"));
     // No field's key table and no other entry uses it.
     mnuFileSchedule->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    mnuFileCompare = addEntry(file, CompareCaption, QStringLiteral("calculator"));
+    mnuFileCompare->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)); // free as well
     std::tie(mnuFilePrintSetup, mnuFilePrint) =
             addHiddenPrintEntries(file, QStringLiteral("Prin&t Setup..."));
     file->addSeparator();
@@ -121,6 +124,7 @@ void TfrmMain::createContextMenu()
     mnuPop = new QMenu(this); // owned by the window
     mnuPopReset = addEntry(mnuPop, QStringLiteral("&Reset"), QStringLiteral("reset"));
     mnuPopSchedule = addEntry(mnuPop, ScheduleCaption, QStringLiteral("calculator"));
+    mnuPopCompare = addEntry(mnuPop, CompareCaption, QStringLiteral("calculator"));
     std::tie(mnuPopPrinterSetup, mnuPopPrint) =
             addHiddenPrintEntries(mnuPop, QStringLiteral("Print Setup..."));
     mnuPop->addSeparator();

@@ -22,6 +22,7 @@ struct Sheet
     const QStringList &summary;
     const QString &rowHeading;
     PrintPages pages;
+    const QString &title;
 
     QRect lineRect(int index) const
     {
@@ -48,7 +49,7 @@ struct Sheet
 
     void drawPage(int number, int count, int firstRow, int rows) const
     {
-        painter.drawText(lineRect(0), Qt::AlignLeft, QStringLiteral("Amortization Schedule"));
+        painter.drawText(lineRect(0), Qt::AlignLeft, title);
         painter.drawText(lineRect(0), Qt::AlignRight,
                 u"Page " + QString::number(number) + u" of " + QString::number(count));
         int at = 2;
@@ -85,6 +86,12 @@ int PrintPages::pageCount(int rows) const
 int printSchedule(QPagedPaintDevice &device, const QStringList &summary, const QString &rowHeading,
         const QAbstractItemModel &table)
 {
+    return printTable(device, QStringLiteral("Amortization Schedule"), summary, rowHeading, table);
+}
+
+int printTable(QPagedPaintDevice &device, const QString &title, const QStringList &summary,
+        const QString &rowHeading, const QAbstractItemModel &table)
+{
     QPainter painter;
     if (!painter.begin(&device))
         return 0;
@@ -93,7 +100,7 @@ int printSchedule(QPagedPaintDevice &device, const QStringList &summary, const Q
     const QRect page(
             QPoint(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
     const Sheet sheet{ painter, page, line, table, summary, rowHeading,
-        PrintPages{ page.height() / line, static_cast<int>(summary.size()) } };
+        PrintPages{ page.height() / line, static_cast<int>(summary.size()) }, title };
     const int rows = table.rowCount();
     const int count = sheet.pages.pageCount(rows);
     int first = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class QAbstractItemModel;
@@ -25,5 +26,9 @@ struct PrintPages
 /// could not be painted on.
 int printSchedule(QPagedPaintDevice &device, const QStringList &summary, const QString &rowHeading,
         const QAbstractItemModel &table);
+
+/// The same under another title.
+int printTable(QPagedPaintDevice &device, const QString &title, const QStringList &summary,
+        const QString &rowHeading, const QAbstractItemModel &table);
 
 } // namespace lw::shell

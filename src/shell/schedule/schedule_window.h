@@ -53,6 +53,11 @@ public:
     void exportPdf();
     void print();
 
+    /// Shows `page` on a tab of its own, adding it the first time; the tabs own it then.
+    void showPage(QWidget *page, const QString &title);
+    /// Shows the schedule's own page.
+    void showSchedulePage();
+
 Q_SIGNALS:
     /// The schedule, table and chart show new figures.
     void scheduleUpdated();

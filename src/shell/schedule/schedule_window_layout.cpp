@@ -117,6 +117,18 @@ void ScheduleWindow::createButtons()
     static_cast<QVBoxLayout *>(m_page->layout())->addLayout(row);
 }
 
+void ScheduleWindow::showPage(QWidget *page, const QString &title)
+{
+    if (m_pages->indexOf(page) < 0)
+        m_pages->addTab(page, title);
+    m_pages->setCurrentWidget(page);
+}
+
+void ScheduleWindow::showSchedulePage()
+{
+    m_pages->setCurrentWidget(m_page);
+}
+
 void ScheduleWindow::createPages()
 {
     auto *outer = new QVBoxLayout(this); // owned by the window
