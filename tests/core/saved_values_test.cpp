@@ -342,11 +342,9 @@ struct Copy
 
     void close(RecordingFileStore &store) const
     {
-        SaveValuesAtExit(
-                now, store, {},
-                [this](lw::platform::ProfileFile &settings) {
-                    return writeScheduleValues(settings, scheduleNow, {}, &scheduleAsRead);
-                },
+        SaveValuesAtExit(now, store, {}, { [this](lw::platform::ProfileFile &settings) {
+            return writeScheduleValues(settings, scheduleNow, {}, &scheduleAsRead);
+        } },
                 &asRead);
     }
 };
