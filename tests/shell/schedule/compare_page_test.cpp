@@ -16,6 +16,7 @@
 #include "support/recording_file_store.h"
 #include "support/recording_services.h"
 #include "support/shell_doubles.h"
+#include "support/table_cell_headers.h"
 
 using namespace Qt::StringLiterals;
 
@@ -131,18 +132,9 @@ TEST_F(ComparePageTest, CellsReadWithTheirOfferAndRowThroughAccessibility)
     QAccessibleInterface *apr = grid->cellAt(row(u"APR"_s), 1);
     ASSERT_NE(apr, nullptr);
     EXPECT_EQ(apr->text(QAccessible::Name), u"6.000 % (same)"_s);
-    QAccessibleTableCellInterface *place = apr->tableCellInterface();
-    ASSERT_NE(place, nullptr);
-    const QList<QAccessibleInterface *> columnHeaders = place->columnHeaderCells();
-    const QList<QAccessibleInterface *> rowHeaders = place->rowHeaderCells();
-    // Header cells some Qt versions hand out without keeping go to the cache.
-    for (QAccessibleInterface *header : columnHeaders + rowHeaders)
-        if (QAccessible::uniqueId(header) == 0)
-            QAccessible::registerAccessibleInterface(header);
-    ASSERT_EQ(columnHeaders.size(), 1);
-    EXPECT_EQ(columnHeaders.front()->text(QAccessible::Name), u"Offer 1"_s);
-    ASSERT_EQ(rowHeaders.size(), 1);
-    EXPECT_EQ(rowHeaders.front()->text(QAccessible::Name), u"APR"_s);
+    const lw::test::CellHeaders headers = lw::test::headersOf(*apr);
+    EXPECT_EQ(headers.columns, QStringList{ u"Offer 1"_s });
+    EXPECT_EQ(headers.rows, QStringList{ u"APR"_s });
 }
 
 TEST_F(ComparePageTest, CsvHasAColumnAnOfferAndPlainNumbers)

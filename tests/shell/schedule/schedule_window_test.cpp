@@ -22,6 +22,7 @@
 #include "support/recording_services.h"
 #include "support/row_printers.h"
 #include "support/shell_doubles.h"
+#include "support/table_cell_headers.h"
 
 using namespace Qt::StringLiterals;
 
@@ -195,19 +196,9 @@ TEST_F(ScheduleWindowTest, TableReadsWithHeadersThroughAccessibility)
     QAccessibleInterface *cell = grid->cellAt(0, 1);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), u"$479.64"_s);
-    QAccessibleTableCellInterface *place = cell->tableCellInterface();
-    ASSERT_NE(place, nullptr);
-    const QList<QAccessibleInterface *> columnHeaders = place->columnHeaderCells();
-    const QList<QAccessibleInterface *> rowHeaders = place->rowHeaderCells();
-    // Some Qt versions hand header cells to the caller without keeping them; given to the
-    // accessibility cache, they are released with everything else it holds.
-    for (QAccessibleInterface *header : columnHeaders + rowHeaders)
-        if (QAccessible::uniqueId(header) == 0)
-            QAccessible::registerAccessibleInterface(header);
-    ASSERT_EQ(columnHeaders.size(), 1);
-    EXPECT_EQ(columnHeaders.front()->text(QAccessible::Name), u"Payment"_s);
-    ASSERT_EQ(rowHeaders.size(), 1);
-    EXPECT_EQ(rowHeaders.front()->text(QAccessible::Name), u"1"_s);
+    const lw::test::CellHeaders headers = lw::test::headersOf(*cell);
+    EXPECT_EQ(headers.columns, QStringList{ u"Payment"_s });
+    EXPECT_EQ(headers.rows, QStringList{ u"1"_s });
 }
 
 TEST_F(ScheduleWindowTest, ChartTellsScreenReadersWhatItShows)
