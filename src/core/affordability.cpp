@@ -1,0 +1,105 @@
+#include "core/affordability.h"
+
+#include <algorithm>
+
+namespace lw::core {
+
+namespace {
+
+__extension__ using Wide = __int128;
+
+constexpr Cents HighestPrice = 100'000'000'000'000; // a trillion: beyond every real price
+constexpr std::int64_t RateStep = RateScale / 2; // half a percentage point
+constexpr Cents DownStep = 1'000'000; // 10,000
+
+// amount <= ratio % of income, exactly: 100 x RateScale x amount <= ratio x income.
+bool withinShare(Cents amount, Cents income, std::int64_t ratio)
+{
+    return static_cast<Wide>(amount) * 100 * RateScale <= static_cast<Wide>(income) * ratio;
+}
+
+// price x rate / 100, in cents, ties away from zero (both are never negative): taxes a year
+// rounded once, then shared out by month as the calculator's taxes are.
+Cents shareOf(Cents price, std::int64_t rate)
+{
+    const Wide divisor = static_cast<Wide>(RateScale) * 100;
+    return static_cast<Cents>((static_cast<Wide>(price) * rate + divisor / 2) / divisor);
+}
+
+struct Check
+{
+    bool front = false;
+    bool back = false;
+
+    bool both() const { return front && back; }
+};
+
+Check check(const AffordInputs &in, Cents price)
+{
+    const Cents housing = housingPayment(affordScenario(in, price)).total;
+    return { withinShare(housing, in.monthlyIncome, in.frontRatio),
+        withinShare(housing + in.monthlyDebts, in.monthlyIncome, in.backRatio) };
+}
+
+Affordability answer(const AffordInputs &in, Cents price, AffordLimit binding)
+{
+    const LoanScenario s = affordScenario(in, price);
+    return { true, price, s.loan(), housingPayment(s), binding };
+}
+
+} // namespace
+
+LoanScenario affordScenario(const AffordInputs &in, Cents price)
+{
+    LoanScenario s = in.terms;
+    s.price = price;
+    s.downPayment = std::min(in.downPayment, price);
+    s.annualTaxes = shareOf(price, in.taxRate);
+    s.passPayment.reset();
+    return s;
+}
+
+FirstPayment housingPayment(const LoanScenario &s)
+{
+    FirstPayment p;
+    p.principalAndInterest = s.loan() > 0 ? scheduledPayment(s).value_or(0) : 0;
+    p.taxes = twelfth(s.annualTaxes);
+    p.insurance = twelfth(s.annualInsurance);
+    p.mortgageInsurance = mortgageInsurancePremium(s);
+    p.hoa = s.monthlyHoa;
+    p.total = p.principalAndInterest + p.taxes + p.insurance + p.mortgageInsurance + p.hoa;
+    return p;
+}
+
+Affordability solveAffordability(const AffordInputs &in)
+{
+    if (!check(in, 0).both())
+        return {};
+    if (check(in, HighestPrice).both())
+        return answer(in, HighestPrice, AffordLimit::Ceiling);
+    // Invariant: lo fits, hi does not.
+    Cents lo = 0;
+    Cents hi = HighestPrice;
+    while (hi - lo > 1) {
+        const Cents mid = lo + (hi - lo) / 2;
+        (check(in, mid).both() ? lo : hi) = mid;
+    }
+    return answer(in, lo, check(in, hi).front ? AffordLimit::BackEnd : AffordLimit::FrontEnd);
+}
+
+std::vector<std::vector<Affordability>> affordabilitySensitivity(const AffordInputs &inputs)
+{
+    std::vector<std::vector<Affordability>> table;
+    for (const std::int64_t rateStep : { -RateStep, std::int64_t{ 0 }, RateStep }) {
+        auto &row = table.emplace_back();
+        for (const Cents downStep : { -DownStep, Cents{ 0 }, DownStep }) {
+            AffordInputs varied = inputs;
+            varied.terms.rate += rateStep;
+            varied.downPayment = std::max(Cents{ 0 }, inputs.downPayment + downStep);
+            row.push_back(solveAffordability(varied));
+        }
+    }
+    return table;
+}
+
+} // namespace lw::core
