@@ -8,7 +8,6 @@ namespace {
 
 __extension__ using Wide = __int128;
 
-constexpr Cents HighestPrice = 100'000'000'000'000; // a trillion: beyond every real price
 constexpr std::int64_t RateStep = RateScale / 2; // half a percentage point
 constexpr Cents DownStep = 1'000'000; // 10,000
 
@@ -41,10 +40,22 @@ Check check(const AffordInputs &in, Cents price)
         withinShare(housing + in.monthlyDebts, in.monthlyIncome, in.backRatio) };
 }
 
+// amount / income in hundredths of a percent, ties up (neither is negative).
+std::int64_t shareOfIncome(Cents amount, Cents income)
+{
+    if (income <= 0)
+        return 0;
+    const Wide twice = static_cast<Wide>(amount) * 100 * 100 * 2;
+    return static_cast<std::int64_t>((twice + income) / (static_cast<Wide>(income) * 2));
+}
+
 Affordability answer(const AffordInputs &in, Cents price, AffordLimit binding)
 {
     const LoanScenario s = affordScenario(in, price);
-    return { true, price, s.loan(), housingPayment(s), binding };
+    const FirstPayment payment = housingPayment(s);
+    return { true, price, s.loan(), payment, binding,
+        shareOfIncome(payment.total, in.monthlyIncome),
+        shareOfIncome(payment.total + in.monthlyDebts, in.monthlyIncome) };
 }
 
 } // namespace
@@ -75,11 +86,11 @@ Affordability solveAffordability(const AffordInputs &in)
 {
     if (!check(in, 0).both())
         return {};
-    if (check(in, HighestPrice).both())
-        return answer(in, HighestPrice, AffordLimit::Ceiling);
+    if (check(in, HighestAffordablePrice).both())
+        return answer(in, HighestAffordablePrice, AffordLimit::Ceiling);
     // Invariant: lo fits, hi does not.
     Cents lo = 0;
-    Cents hi = HighestPrice;
+    Cents hi = HighestAffordablePrice;
     while (hi - lo > 1) {
         const Cents mid = lo + (hi - lo) / 2;
         (check(in, mid).both() ? lo : hi) = mid;
@@ -94,7 +105,7 @@ std::vector<std::vector<Affordability>> affordabilitySensitivity(const AffordInp
         auto &row = table.emplace_back();
         for (const Cents downStep : { -DownStep, Cents{ 0 }, DownStep }) {
             AffordInputs varied = inputs;
-            varied.terms.rate += rateStep;
+            varied.terms.rate = std::max(std::int64_t{ 0 }, inputs.terms.rate + rateStep);
             varied.downPayment = std::max(Cents{ 0 }, inputs.downPayment + downStep);
             row.push_back(solveAffordability(varied));
         }

@@ -21,14 +21,20 @@ struct AffordInputs
     // Rate, term, insurance a year, HOA dues and mortgage-insurance rate; price, down payment
     // and taxes are the solve's.
     LoanScenario terms;
+
+    friend bool operator==(const AffordInputs &, const AffordInputs &) = default;
 };
 
 /// Which limit stops a higher price.
 enum class AffordLimit {
     FrontEnd, // the housing payment's share of income
     BackEnd, // housing and other debts together
-    Ceiling, // neither: the price reached the highest amount the fields hold
+    Ceiling, // neither: the price reached the highest amount the price field holds
 };
+
+/// The highest price the solve looks at: what the calculator's price field holds, so the
+/// answer can always be put there.
+constexpr Cents HighestAffordablePrice = 99'999'999'999; // 999,999,999.99
 
 /// The highest affordable price and what it costs each month.
 struct Affordability
@@ -38,6 +44,10 @@ struct Affordability
     Cents loan = 0;
     FirstPayment payment; // the housing payment at that price, in its parts
     AffordLimit binding = AffordLimit::FrontEnd;
+    // The shares of income at that price, in hundredths of a percent, ties up; 0 without an
+    // income.
+    std::int64_t frontShare = 0; // the housing payment
+    std::int64_t backShare = 0; // housing and the other debts
 };
 
 /// The scenario the calculator would hold at this price: the loan is price - down payment
@@ -55,8 +65,8 @@ FirstPayment housingPayment(const LoanScenario &scenario);
 /// exactly that price.
 Affordability solveAffordability(const AffordInputs &inputs);
 
-/// How the answer moves: the solve again at rate - 0.5, rate, rate + 0.5 (rows) with the down
-/// payment - 10,000, as given, + 10,000 (columns; never below 0).
+/// How the answer moves: the solve again at rate - 0.5, rate, rate + 0.5 (rows; never below
+/// 0) with the down payment - 10,000, as given, + 10,000 (columns; never below 0).
 std::vector<std::vector<Affordability>> affordabilitySensitivity(const AffordInputs &inputs);
 
 } // namespace lw::core

@@ -102,7 +102,12 @@ TEST_P(AffordabilityTest, IsTheHighestPriceWithinBothLimits)
         EXPECT_EQ(result.price, c.expectedPrice);
     }
     EXPECT_EQ(result.binding, c.binding);
-    EXPECT_EQ(result.payment.total, inCents(housing(c.buyer, result.price)));
+    const Decimal h = housing(c.buyer, result.price);
+    EXPECT_EQ(result.payment.total, inCents(h));
+    // Shares in hundredths of a percent: rounding 100 x share to the cent is exactly that.
+    const Decimal income(c.buyer.income);
+    EXPECT_EQ(result.frontShare, inCents(h * 100 / income));
+    EXPECT_EQ(result.backShare, inCents((h + Decimal(c.buyer.debts)) * 100 / income));
 }
 
 // At 300,000 with 60,000 down the loan is exactly 80 %: 1,516.96 P&I + 300 taxes + 100
@@ -116,7 +121,10 @@ INSTANTIATE_TEST_SUITE_P(Buyers, AffordabilityTest,
                         AffordLimit::BackEnd, 0 },
                 AffordCase{
                         { "InsuranceBoundary", 7142.86, 0, 60000, 28, 36, 1.2, 1200, 0, 0.55, 6.5 },
-                        AffordLimit::FrontEnd, 30000000 }),
+                        AffordLimit::FrontEnd, 30000000 },
+                // Within both limits up to the most the price field holds, 999,999,999.99.
+                AffordCase{ { "PriceFieldFull", 1e9, 0, 100000, 28, 36, 1.2, 1200, 0, 0.55, 6.5 },
+                        AffordLimit::Ceiling, 99999999999 }),
         [](const testing::TestParamInfo<AffordCase> &row) {
             return std::string(row.param.buyer.name);
         });
