@@ -98,15 +98,27 @@ Affordability solveAffordability(const AffordInputs &in)
     return answer(in, lo, check(in, hi).front ? AffordLimit::BackEnd : AffordLimit::FrontEnd);
 }
 
+std::array<std::int64_t, 3> sensitivityRates(const AffordInputs &inputs)
+{
+    const std::int64_t rate = inputs.terms.rate;
+    return { std::max(std::int64_t{ 0 }, rate - RateStep), rate, rate + RateStep };
+}
+
+std::array<Cents, 3> sensitivityDownPayments(const AffordInputs &inputs)
+{
+    const Cents down = inputs.downPayment;
+    return { std::max(Cents{ 0 }, down - DownStep), down, down + DownStep };
+}
+
 std::vector<std::vector<Affordability>> affordabilitySensitivity(const AffordInputs &inputs)
 {
     std::vector<std::vector<Affordability>> table;
-    for (const std::int64_t rateStep : { -RateStep, std::int64_t{ 0 }, RateStep }) {
+    for (const std::int64_t rate : sensitivityRates(inputs)) {
         auto &row = table.emplace_back();
-        for (const Cents downStep : { -DownStep, Cents{ 0 }, DownStep }) {
+        for (const Cents down : sensitivityDownPayments(inputs)) {
             AffordInputs varied = inputs;
-            varied.terms.rate = std::max(std::int64_t{ 0 }, inputs.terms.rate + rateStep);
-            varied.downPayment = std::max(Cents{ 0 }, inputs.downPayment + downStep);
+            varied.terms.rate = rate;
+            varied.downPayment = down;
             row.push_back(solveAffordability(varied));
         }
     }

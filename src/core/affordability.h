@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -68,5 +69,11 @@ Affordability solveAffordability(const AffordInputs &inputs);
 /// How the answer moves: the solve again at rate - 0.5, rate, rate + 0.5 (rows; never below
 /// 0) with the down payment - 10,000, as given, + 10,000 (columns; never below 0).
 std::vector<std::vector<Affordability>> affordabilitySensitivity(const AffordInputs &inputs);
+
+/// The sensitivity table's rows: its three rates, scaled as a rate.
+std::array<std::int64_t, 3> sensitivityRates(const AffordInputs &inputs);
+
+/// The sensitivity table's columns: its three down payments.
+std::array<Cents, 3> sensitivityDownPayments(const AffordInputs &inputs);
 
 } // namespace lw::core
