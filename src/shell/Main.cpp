@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 
+#include "core/afford_values.h"
 #include "core/app_texts.h"
 #include "core/saved_values.h"
 #include "core/schedule_values.h"
 #include "core/startup_values.h"
 #include "core/window_frame_rules.h"
 #include "platform/gui/palette_colour.h"
+#include "shell/schedule/afford_page.h"
 #include "shell/schedule/schedule_window.h"
 
 namespace lw::shell {
@@ -121,13 +123,18 @@ void TfrmMain::saveValues()
 {
     FHelp.closeAll();
     const platform::LocaleInfo &locale = FServices.locale.current();
-    // The schedule's inputs are kept only once its window has been open, in the same write.
-    core::MoreSettings schedule;
+    // The companions' inputs are kept only once they have been open, in the same write.
+    std::optional<core::ScheduleValues> schedule;
     if (FScheduleWindow)
-        schedule = [values = FScheduleWindow->values(), &locale](platform::ProfileFile &settings) {
-            return core::writeScheduleValues(settings, values, locale);
-        };
-    core::SaveValuesAtExit(FValues, FServices.files, locale, schedule);
+        schedule = FScheduleWindow->values();
+    std::optional<core::AffordInputs> afford;
+    if (FAffordPage)
+        afford = FAffordPage->inputs();
+    const core::MoreSettings companions = [&](platform::ProfileFile &settings) {
+        return (!schedule || core::writeScheduleValues(settings, *schedule, locale))
+                && (!afford || core::writeAffordValues(settings, *afford, locale));
+    };
+    core::SaveValuesAtExit(FValues, FServices.files, locale, companions);
 }
 
 bool TfrmMain::saveAtSessionEnd()

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "core/calculation_pass.h"
+#include "core/cents.h"
 #include "core/value_record.h"
 #include "platform/html_help.h"
 #include "shell/VistaAltFixUnit.h"
@@ -29,6 +30,7 @@
 
 namespace lw::shell {
 
+class AffordPage;
 class ScheduleWindow;
 
 /// The calculator window: a button strip, a notebook with the calculator page and a page on
@@ -68,6 +70,7 @@ public:
     void GoOnline(QObject *Sender);
     void imgScreenShotClick();
     void ShowSchedule();
+    void ShowAfford();
     void ShowAbout();
     void ShowDisclaimer();
 
@@ -137,6 +140,7 @@ public:
     QMenu *mnuPop = nullptr;
     QAction *mnuFileReset = nullptr;
     QAction *mnuFileSchedule = nullptr;
+    QAction *mnuFileAfford = nullptr;
     QAction *mnuFilePrintSetup = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileExit = nullptr;
@@ -225,6 +229,8 @@ private:
     void HideApplicationButton();
     void AdjustForGlass();
     void recoverFromMathError();
+    void useAffordPrice(core::Cents price, core::Cents downPayment);
+    void placeBeside(QWidget &window) const;
     core::CalculatorControls controls();
 
     void reportError(const std::exception_ptr &error);
@@ -242,6 +248,7 @@ private:
     bool FSaveFailed = false; // the next close request closes even if its save fails
     std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
     ScheduleWindow *FScheduleWindow = nullptr; // owned by the window; made when first shown
+    AffordPage *FAffordPage = nullptr; // owned by the window; made when first shown
 };
 
 /// The one main window of the application while it exists.

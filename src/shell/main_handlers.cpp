@@ -2,6 +2,7 @@
 
 #include <QScreen>
 
+#include "core/afford_values.h"
 #include "core/app_texts.h"
 #include "core/dialog_placement.h"
 #include "core/factory_inputs.h"
@@ -10,6 +11,7 @@
 #include "core/saved_values.h"
 #include "core/schedule_values.h"
 #include "shell/Main.h"
+#include "shell/schedule/afford_page.h"
 #include "shell/schedule/schedule_window.h"
 #include "shell/window_frame.h"
 
@@ -34,6 +36,7 @@ void TfrmMain::connectHandlers()
     wire(Contents1, &QAction::triggered, &TfrmMain::mnuHelpContentsClick);
     for (QAction *entry : { mnuFileSchedule, mnuPopSchedule })
         wire(entry, &QAction::triggered, &TfrmMain::ShowSchedule);
+    wire(mnuFileAfford, &QAction::triggered, &TfrmMain::ShowAfford);
     connectFieldExits();
     connectStatusBar();
     connectOnline();
@@ -75,6 +78,8 @@ void TfrmMain::Calculate()
     // Only a pass that completed reaches here: one that fails leaves the schedule as it was.
     if (FScheduleWindow)
         FScheduleWindow->follow(FValues);
+    if (FAffordPage)
+        FAffordPage->follow(FValues);
 }
 
 void TfrmMain::btnResetClick()
@@ -93,13 +98,46 @@ void TfrmMain::ShowSchedule()
         FScheduleWindow->follow(FValues);
         FScheduleWindow->setValues(core::loadScheduleValues(
                 core::settingsFilePath(FValues), FServices.files, FServices.locale.current()));
-        // Beside the calculator, so an edit there and its effect here are seen together.
-        FScheduleWindow->move(core::besideOf(frameGeometry(), framedSize(*FScheduleWindow, *this),
-                screen()->availableGeometry()));
+        placeBeside(*FScheduleWindow);
     }
     FScheduleWindow->show();
     FScheduleWindow->raise();
     FScheduleWindow->activateWindow();
+}
+
+void TfrmMain::ShowAfford()
+{
+    if (!FAffordPage) {
+        FAffordPage = new AffordPage(FServices.locale, this);
+        FAffordPage->setWindowFlag(Qt::Window); // a window of its own beside the calculator
+        FAffordPage->setInputs(core::loadAffordValues(core::settingsFilePath(FValues),
+                FServices.files, FServices.locale.current(), core::affordDefaults(FValues)));
+        connect(FAffordPage, &AffordPage::usePrice, this,
+                [this](core::Cents price, core::Cents downPayment) {
+                    guarded([&] {
+                        useAffordPrice(price, downPayment);
+                    });
+                });
+        placeBeside(*FAffordPage);
+    }
+    FAffordPage->show();
+    FAffordPage->raise();
+    FAffordPage->activateWindow();
+}
+
+void TfrmMain::placeBeside(QWidget &window) const
+{
+    // Beside the calculator, so an edit there and its effect there are seen together.
+    window.move(core::besideOf(
+            frameGeometry(), framedSize(window, *this), screen()->availableGeometry()));
+}
+
+void TfrmMain::useAffordPrice(core::Cents price, core::Cents downPayment)
+{
+    // As if both were typed and the field left: one pass; nothing else of the calculator moves.
+    edtSalesPrice->setFloatValue(core::toAmount(price));
+    edtDownPayment->setFloatValue(core::toAmount(downPayment));
+    Calculate();
 }
 
 void TfrmMain::mnuFileExitClick()
