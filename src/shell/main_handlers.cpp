@@ -118,6 +118,7 @@ void TfrmMain::ShowAfford()
                         useAffordPrice(price, downPayment);
                     });
                 });
+        FAffordPage->adjustSize(); // placed at the size it is shown with
         placeBeside(*FAffordPage);
     }
     FAffordPage->show();

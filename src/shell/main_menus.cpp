@@ -55,7 +55,8 @@ void TfrmMain::createFileMenu()
     mnuFileSchedule = addEntry(file, ScheduleCaption, QStringLiteral("calculator"));
     // No field's key table and no other entry uses it.
     mnuFileSchedule->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    mnuFileAfford = addEntry(file, QStringLiteral("What Can I &Afford?..."), QString());
+    mnuFileAfford =
+            addEntry(file, QStringLiteral("What Can I &Afford?..."), QStringLiteral("calculator"));
     // Free too: the fields' tables know Ctrl+Shift with arrows, Z and digits only.
     mnuFileAfford->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     std::tie(mnuFilePrintSetup, mnuFilePrint) =

@@ -65,10 +65,12 @@ TEST_F(MainLookTest, MenusShowExactlyTheirCaptionsAndHideThePrintEntries)
         titles << menu->text();
     EXPECT_EQ(titles, (QStringList{ u"&File"_s, u"&Online Resources"_s, u"&Help"_s }));
     EXPECT_EQ(shownEntries(topMenu(0)),
-            (QStringList{ u"&Reset"_s, u"Amortization &Schedule..."_s, u"-"_s, u"E&xit"_s }));
+            (QStringList{ u"&Reset"_s, u"Amortization &Schedule..."_s, u"What Can I &Afford?..."_s,
+                    u"-"_s, u"E&xit"_s }));
     EXPECT_EQ(allEntries(topMenu(0)),
-            (QStringList{ u"&Reset"_s, u"Amortization &Schedule..."_s, u"- (hidden)"_s,
-                    u"Prin&t Setup... (hidden)"_s, u"&Print... (hidden)"_s, u"-"_s, u"E&xit"_s }));
+            (QStringList{ u"&Reset"_s, u"Amortization &Schedule..."_s, u"What Can I &Afford?..."_s,
+                    u"- (hidden)"_s, u"Prin&t Setup... (hidden)"_s, u"&Print... (hidden)"_s, u"-"_s,
+                    u"E&xit"_s }));
     EXPECT_EQ(shownEntries(topMenu(1)),
             (QStringList{ u"&www.brannock.example ..."_s, u"&Information about this Program ..."_s,
                     u"&Suggestion Box ..."_s, u"&Online Support ..."_s,
@@ -88,7 +90,7 @@ TEST_F(MainLookTest, MenusShowExactlyTheirCaptionsAndHideThePrintEntries)
     EXPECT_EQ(allEntries(window->mnuPop).at(3), u"Print Setup... (hidden)"_s);
 }
 
-TEST_F(MainLookTest, OnlyContentsAndScheduleHaveAShortcutAndOnlyTheDisclaimerLacksAnImage)
+TEST_F(MainLookTest, OnlyContentsScheduleAndAffordHaveAShortcutOnlyTheDisclaimerLacksAnImage)
 {
     QList<QAction *> entries = allActions(window->mnuPop);
     for (int menu = 0; menu < 3; ++menu)
@@ -97,7 +99,8 @@ TEST_F(MainLookTest, OnlyContentsAndScheduleHaveAShortcutAndOnlyTheDisclaimerLac
         if (entry->isSeparator())
             continue;
         EXPECT_EQ(entry->shortcut().isEmpty(),
-                entry != window->Contents1 && entry != window->mnuFileSchedule)
+                entry != window->Contents1 && entry != window->mnuFileSchedule
+                        && entry != window->mnuFileAfford)
                 << entry->text().toStdString();
         EXPECT_EQ(entry->icon().isNull(), entry == window->mnuHelpDisclaimer)
                 << entry->text().toStdString();

@@ -34,19 +34,6 @@ QString percentText(double percent, int decimals, const platform::LocaleInfo &lo
     return QString::number(percent, 'f', decimals).replace(u'.', locale.decimalSeparator) + u" %";
 }
 
-QString limitText(core::AffordLimit limit)
-{
-    switch (limit) {
-    case core::AffordLimit::FrontEnd:
-        return QStringLiteral("Front-end ratio: the housing payment");
-    case core::AffordLimit::BackEnd:
-        return QStringLiteral("Back-end ratio: housing and other debts");
-    case core::AffordLimit::Ceiling:
-        return QStringLiteral("Neither: the most the price field holds");
-    }
-    return {};
-}
-
 const QString AskForIncome =
         QStringLiteral("Enter your gross monthly income to see the highest price you can afford.");
 const QString NothingAffordable = QStringLiteral(
@@ -54,6 +41,19 @@ const QString NothingAffordable = QStringLiteral(
         "take more than the back-end share of your income.");
 
 } // namespace
+
+QString AffordPage::limitText(core::AffordLimit limit)
+{
+    switch (limit) {
+    case core::AffordLimit::FrontEnd:
+        return QStringLiteral("Front-end ratio");
+    case core::AffordLimit::BackEnd:
+        return QStringLiteral("Back-end ratio");
+    case core::AffordLimit::Ceiling:
+        return QStringLiteral("Neither: the price field is full");
+    }
+    return {};
+}
 
 AffordPage::AffordPage(const platform::LocaleSource &locale, QWidget *parent)
     : QWidget(parent)
@@ -141,17 +141,16 @@ void AffordPage::solve()
     if (in.monthlyIncome <= 0) {
         m_status->setText(AskForIncome);
         clearAnswer();
-        m_sensitivity->setEnabled(false);
+        showSensitivity(in, {});
         return;
     }
     m_answer = core::solveAffordability(in);
     m_status->setText(m_answer.affordable ? QString() : NothingAffordable);
-    m_status->setVisible(!m_answer.affordable);
     if (m_answer.affordable)
         showAnswer();
     else
         clearAnswer();
-    showSensitivity(in);
+    showSensitivity(in, core::affordabilitySensitivity(in));
 }
 
 void AffordPage::showAnswer()
@@ -179,16 +178,15 @@ void AffordPage::showAnswer()
 void AffordPage::clearAnswer()
 {
     m_answer = {};
-    m_status->setVisible(true);
     for (QLineEdit *field : { m_price, m_loan, m_principalAndInterest, m_taxes, m_homeInsurance,
                  m_mortgageInsurance, m_hoaDues, m_payment, m_frontShare, m_backShare, m_binding })
         field->clear();
     m_use->setEnabled(false);
 }
 
-void AffordPage::showSensitivity(const core::AffordInputs &in)
+void AffordPage::showSensitivity(
+        const core::AffordInputs &in, const std::vector<std::vector<core::Affordability>> &table)
 {
-    const auto table = core::affordabilitySensitivity(in);
     const platform::LocaleInfo locale = m_locale.current();
     QStringList rates;
     for (const std::int64_t rate : core::sensitivityRates(in))
@@ -198,14 +196,14 @@ void AffordPage::showSensitivity(const core::AffordInputs &in)
         downs << moneyText(down) + u" down";
     m_sensitivity->setVerticalHeaderLabels(rates);
     m_sensitivity->setHorizontalHeaderLabels(downs);
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column) {
-            const core::Affordability &cell =
-                    table[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            m_sensitivity->item(row, column)
-                    ->setText(cell.affordable ? moneyText(cell.price) : QStringLiteral("None"));
+    for (std::size_t row = 0; row < 3; ++row)
+        for (std::size_t column = 0; column < 3; ++column) {
+            QString text; // blank until there is an income to solve for
+            if (row < table.size())
+                text = table[row][column].affordable ? moneyText(table[row][column].price)
+                                                     : QStringLiteral("None");
+            m_sensitivity->item(static_cast<int>(row), static_cast<int>(column))->setText(text);
         }
-    m_sensitivity->setEnabled(true);
 }
 
 QString AffordPage::moneyText(core::Cents cents) const

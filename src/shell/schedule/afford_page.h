@@ -7,7 +7,6 @@
 #include "platform/locale_source.h"
 
 class QDoubleSpinBox;
-class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,7 +48,9 @@ private:
 
     void solve();
     void showAnswer();
-    void showSensitivity(const core::AffordInputs &inputs);
+    void showSensitivity(const core::AffordInputs &inputs,
+            const std::vector<std::vector<core::Affordability>> &table);
+    static QString limitText(core::AffordLimit limit);
     void clearAnswer();
     QString moneyText(core::Cents cents) const;
 
@@ -69,7 +70,6 @@ private:
     QDoubleSpinBox *m_insuranceRate = nullptr;
     QLabel *m_terms = nullptr;
     QLabel *m_status = nullptr;
-    QFormLayout *m_answerForm = nullptr;
     QLineEdit *m_price = nullptr;
     QLineEdit *m_loan = nullptr;
     QLineEdit *m_principalAndInterest = nullptr;

@@ -90,15 +90,12 @@ void AffordPage::createInputs()
 void AffordPage::createAnswer()
 {
     auto *group = new QGroupBox(QStringLiteral("The highest price you can afford"), this);
-    m_answerForm = new QFormLayout(group);
-    m_status = new QLabel(group);
-    m_status->setWordWrap(true);
-    m_answerForm->addRow(m_status);
-    const auto result = [this, group](const QString &caption) {
+    auto *form = new QFormLayout(group);
+    const auto result = [form, group](const QString &caption) {
         auto *field = new QLineEdit(group); // owned by the group
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignRight);
-        m_answerForm->addRow(labelFor(field, caption, group), field);
+        form->addRow(labelFor(field, caption, group), field);
         return field;
     };
     m_price = result(QStringLiteral("Price:"));
@@ -113,8 +110,12 @@ void AffordPage::createAnswer()
     m_backShare = result(QStringLiteral("Housing and debts, share of income:"));
     m_binding = result(QStringLiteral("Limit that binds:"));
     m_binding->setAlignment(Qt::AlignLeft);
+    // Wide enough for the longest of its texts, so none is cut.
+    m_binding->setMinimumWidth(
+            m_binding->fontMetrics().horizontalAdvance(limitText(core::AffordLimit::Ceiling))
+            + 4 * m_binding->fontMetrics().averageCharWidth());
     m_use = new QPushButton(QStringLiteral("&Use this price"), group);
-    m_answerForm->addRow(QString(), m_use);
+    form->addRow(QString(), m_use);
     static_cast<QHBoxLayout *>(layout()->itemAt(0)->layout())->addWidget(group, 1);
 }
 
@@ -127,7 +128,10 @@ void AffordPage::createSensitivity()
     m_sensitivity->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_sensitivity->setTabKeyNavigation(false); // Tab leaves the table, arrows move inside it
     m_sensitivity->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_sensitivity->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Three rows of one line each: the table is as high as them and never scrolls.
+    m_sensitivity->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_sensitivity->verticalHeader()->setDefaultSectionSize(
+            m_sensitivity->fontMetrics().height() + 6);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column) {
             auto *item = new QTableWidgetItem; // owned by the table
@@ -139,6 +143,11 @@ void AffordPage::createSensitivity()
             + 2 * m_sensitivity->frameWidth();
     m_sensitivity->setFixedHeight(rows);
     auto *page = static_cast<QVBoxLayout *>(layout());
+    // Across the page, two lines high whether or not it speaks, so nothing moves when it does.
+    m_status = new QLabel(this); // owned by the page
+    m_status->setWordWrap(true);
+    m_status->setMinimumHeight(2 * m_status->fontMetrics().lineSpacing());
+    page->addWidget(m_status);
     page->addWidget(label);
     page->addWidget(m_sensitivity);
     page->addStretch(1);

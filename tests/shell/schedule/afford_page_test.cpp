@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Boundary, AffordAnswerShown,
                 ShownRow{ "Payment", "Monthly housing payment", "$1,916.96" },
                 ShownRow{ "FrontShare", "Housing, share of income", "26.84 %" },
                 ShownRow{ "BackShare", "Housing and debts, share of income", "26.84 %" },
-                ShownRow{ "Binding", "Limit that binds", "Front-end ratio: the housing payment" }),
+                ShownRow{ "Binding", "Limit that binds", "Front-end ratio" }),
         RowName());
 
 TEST_F(AffordPageTest, TheGovernmentBackedPairIsOneClickAway)
