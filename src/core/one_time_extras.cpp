@@ -22,30 +22,52 @@ std::optional<OneTimeExtra> parsePair(QStringView pair, const platform::LocaleIn
     return OneTimeExtra{ number, *cents };
 }
 
+QString entryName(const OneTimeEntry &entry)
+{
+    // A pasted page of text is named by its start, not repeated whole.
+    constexpr qsizetype Longest = 40;
+    const QString text = entry.text.size() <= Longest
+            ? entry.text
+            : entry.text.left(Longest - 1) + QChar(0x2026);
+    return u"Entry " + QString::number(entry.position) + u", \"" + text + u"\", ";
+}
+
 } // namespace
 
-std::optional<std::vector<OneTimeExtra>> parseOneTimeExtras(
-        QStringView text, const platform::LocaleInfo &locale)
+std::vector<OneTimeEntry> oneTimeEntries(QStringView text, const platform::LocaleInfo &locale)
+{
+    std::vector<OneTimeEntry> entries;
+    for (const QStringView pair : text.split(u';')) {
+        const QStringView trimmed = pair.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        entries.push_back({ static_cast<int>(entries.size()) + 1, trimmed.toString(),
+                parsePair(trimmed, locale) });
+    }
+    return entries;
+}
+
+std::vector<OneTimeExtra> readableExtras(const std::vector<OneTimeEntry> &entries)
 {
     std::vector<OneTimeExtra> extras;
-    for (const QStringView pair : text.split(u';')) {
-        if (pair.trimmed().isEmpty())
-            continue;
-        const auto extra = parsePair(pair, locale);
-        if (!extra)
-            return std::nullopt;
-        extras.push_back(*extra);
-    }
+    for (const OneTimeEntry &entry : entries)
+        if (entry.extra)
+            extras.push_back(*entry.extra);
     return extras;
 }
 
-QString oneTimeExtrasText(
-        const std::vector<OneTimeExtra> &extras, const platform::LocaleInfo &locale)
+QStringList oneTimeEntryNotes(const std::vector<OneTimeEntry> &entries, const Schedule &schedule)
 {
-    QStringList pairs;
-    for (const OneTimeExtra &extra : extras)
-        pairs << QString::number(extra.number) + u'=' + floatText(toAmount(extra.amount), locale);
-    return pairs.join(QStringLiteral("; "));
+    const int last = schedule.rows.empty() ? 0 : schedule.rows.back().number;
+    QStringList notes;
+    for (const OneTimeEntry &entry : entries) {
+        if (!entry.extra)
+            notes << entryName(entry) + u"is not payment=amount.";
+        else if (last > 0 && entry.extra->number > last)
+            notes << entryName(entry) + u"comes after the last payment (" + QString::number(last)
+                            + u") and is not used.";
+    }
+    return notes;
 }
 
 } // namespace lw::core

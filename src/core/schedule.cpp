@@ -78,6 +78,7 @@ Schedule amortize(const Terms &terms, const ExtraPayments &extras, const QDate &
         if (row.principal <= 0) {
             s.status = ScheduleStatus::NegativeAmortization;
             s.failingPayment = number;
+            s.failingCoversInterest = row.principal == 0;
             s.rows.clear();
             return s;
         }
@@ -90,6 +91,14 @@ Schedule amortize(const Terms &terms, const ExtraPayments &extras, const QDate &
     s.totals.payments = static_cast<int>(s.rows.size());
     s.status = ScheduleStatus::Complete;
     return s;
+}
+
+// At no interest the payment is the loan over the term, ties away from zero; dividing the
+// doubles would land a half cent either side of the tie.
+Cents zeroRatePayment(Cents loan, int payments)
+{
+    const Cents remainder = loan % payments;
+    return loan / payments + (2 * remainder >= payments ? 1 : 0);
 }
 
 } // namespace
@@ -118,15 +127,24 @@ Schedule computeSchedule(const ScheduleInputs &inputs)
     }
     if (*loan <= 0 || inputs.payments <= 0)
         return s;
-    const Terms terms{ *loan, *rate, *payment, inputs.payments };
+    const Terms terms{ *loan, *rate,
+        *rate == 0 ? zeroRatePayment(*loan, inputs.payments) : *payment, inputs.payments };
     const QDate first(inputs.firstPayment.year(), inputs.firstPayment.month(), 1);
     s = amortize(terms, inputs.extras, first);
     if (s.status != ScheduleStatus::Complete || !inputs.extras.any())
         return s;
     const Schedule plain = amortize(terms, {}, first);
+    // Without the extras the loan would never be repaid: there is nothing to compare with.
+    if (plain.status != ScheduleStatus::Complete)
+        return s;
     s.paymentsSaved = plain.totals.payments - s.totals.payments;
     s.interestSaved = plain.totals.interest - s.totals.interest;
     return s;
+}
+
+QDate latestFirstPayment(int payments)
+{
+    return QDate(9999, 12, 1).addMonths(1 - std::max(payments, 1));
 }
 
 } // namespace lw::core

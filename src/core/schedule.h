@@ -90,16 +90,19 @@ struct Schedule
 {
     ScheduleStatus status = ScheduleStatus::NoLoan;
     int failingPayment = 0; // NegativeAmortization: the first payment that falls short
+    bool failingCoversInterest = false; // it pays its interest exactly, but no principal
     Cents scheduledPayment = 0;
     std::vector<ScheduleRow> rows;
     ScheduleTotals totals;
-    // Against the same loan without extras; zero without extras.
+    // Against the same loan without extras; zero without extras, and when that loan would
+    // never be repaid.
     int paymentsSaved = 0;
     Cents interestSaved = 0;
 };
 
 /// Computes the schedule:
 /// - the scheduled payment is the pass's payment rounded to the cent, ties away from zero;
+///   at a zero rate it is the loan over the term, divided in cents;
 /// - each month's interest is the opening balance x rate / 1200, in cents, ties away from
 ///   zero, computed in integers from the rate's four decimals;
 /// - principal = payment - interest, then the month's extra, together never more than the
@@ -108,5 +111,9 @@ struct Schedule
 /// - a payment that does not exceed its interest ends the schedule as NegativeAmortization
 ///   instead of running without end.
 Schedule computeSchedule(const ScheduleInputs &inputs);
+
+/// The latest first payment month for a term of `payments`: its last payment falls in
+/// December 9999, the last month a date is written for.
+QDate latestFirstPayment(int payments);
 
 } // namespace lw::core

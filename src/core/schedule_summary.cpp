@@ -20,7 +20,9 @@ QString whyNoSchedule(const Schedule &s)
         return QStringLiteral("The loan, rate or payment is too large for a schedule.");
     case ScheduleStatus::NegativeAmortization:
         return u"Payment " + QString::number(s.failingPayment)
-                + u" does not cover its month's interest: the loan would never be repaid.";
+                + (s.failingCoversInterest ? QStringLiteral(" repays no principal")
+                                           : QStringLiteral(" does not cover its month's interest"))
+                + u": the loan would never be repaid.";
     case ScheduleStatus::Complete:
         break;
     }
@@ -48,7 +50,9 @@ QStringList scheduleSummary(
                 + monthYear(s.rows.back().date, dates),
     };
     if (s.paymentsSaved != 0 || s.interestSaved != 0)
-        lines << u"The extra payments save " + QString::number(s.paymentsSaved) + u" payments and "
+        lines << u"The extra payments save " + QString::number(s.paymentsSaved)
+                        + (s.paymentsSaved == 1 ? QStringLiteral(" payment and ")
+                                                : QStringLiteral(" payments and "))
                         + amount(s.interestSaved, locale) + u" in interest.";
     return lines;
 }

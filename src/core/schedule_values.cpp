@@ -18,9 +18,26 @@ const QString MonthlyExtraFrom = QStringLiteral("MonthlyExtraFrom");
 const QString OneTimeExtras = QStringLiteral("OneTimeExtras");
 const QString FirstPayment = QStringLiteral("FirstPayment");
 const QString View = QStringLiteral("View");
+const QString WindowLeft = QStringLiteral("WindowLeft");
+const QString WindowTop = QStringLiteral("WindowTop");
+const QString WindowWidth = QStringLiteral("WindowWidth");
+const QString WindowHeight = QStringLiteral("WindowHeight");
 const QString MonthFormat = QStringLiteral("yyyy-MM"); // ISO year and month
 
 constexpr int Views = 3;
+
+// Empty unless all four numbers read and the size is positive.
+template <typename Read>
+QRect readWindow(const Read &read)
+{
+    const auto left = parseInteger(read(WindowLeft));
+    const auto top = parseInteger(read(WindowTop));
+    const auto width = parseInteger(read(WindowWidth));
+    const auto height = parseInteger(read(WindowHeight));
+    if (!left || !top || !width || !height || *width <= 0 || *height <= 0)
+        return {};
+    return { *left, *top, *width, *height };
+}
 
 } // namespace
 
@@ -36,11 +53,12 @@ ScheduleValues loadScheduleValues(
     const auto cents = monthly && *monthly >= 0 ? toCents(*monthly) : std::nullopt;
     v.extras.monthly = cents.value_or(0);
     v.extras.monthlyFrom = std::max(1, parseInteger(read(MonthlyExtraFrom)).value_or(1));
-    v.extras.oneTime =
-            parseOneTimeExtras(read(OneTimeExtras), locale).value_or(std::vector<OneTimeExtra>{});
+    v.oneTimeText = read(OneTimeExtras);
+    v.extras.oneTime = readableExtras(oneTimeEntries(v.oneTimeText, locale));
     v.firstPayment = QDate::fromString(read(FirstPayment), MonthFormat);
     const int view = parseInteger(read(View)).value_or(0);
     v.view = view >= 0 && view < Views ? view : 0;
+    v.window = readWindow(read);
     return v;
 }
 
@@ -50,9 +68,13 @@ bool writeScheduleValues(platform::ProfileFile &settings, const ScheduleValues &
     const std::pair<const QString &, QString> entries[] = {
         { MonthlyExtra, floatText(toAmount(v.extras.monthly), locale) },
         { MonthlyExtraFrom, QString::number(v.extras.monthlyFrom) },
-        { OneTimeExtras, oneTimeExtrasText(v.extras.oneTime, locale) },
+        { OneTimeExtras, v.oneTimeText },
         { FirstPayment, v.firstPayment.toString(MonthFormat) },
         { View, QString::number(v.view) },
+        { WindowLeft, QString::number(v.window.left()) },
+        { WindowTop, QString::number(v.window.top()) },
+        { WindowWidth, QString::number(v.window.width()) },
+        { WindowHeight, QString::number(v.window.height()) },
     };
     return std::all_of(std::begin(entries), std::end(entries), [&settings](const auto &entry) {
         return settings.writeString(Section, entry.first, entry.second);

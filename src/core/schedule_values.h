@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QRect>
 
 #include "core/schedule.h"
 #include "platform/file_store.h"
@@ -12,9 +13,11 @@ namespace lw::core {
 /// The schedule window's inputs, kept in the settings file in a section of their own.
 struct ScheduleValues
 {
-    ExtraPayments extras;
+    ExtraPayments extras; // the one-time extras: those of oneTimeText that read
     QDate firstPayment; // invalid: the month after the current one
     int view = 0; // by month, by calendar year, by loan year
+    QString oneTimeText; // the one-time extras as typed, kept even where they do not read
+    QRect window; // where the window was: its frame's top left, its inside's size; or empty
 
     friend bool operator==(const ScheduleValues &, const ScheduleValues &) = default;
 };

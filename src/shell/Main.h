@@ -71,6 +71,8 @@ public:
     void imgScreenShotClick();
     void ShowSchedule();
     void ShowAfford();
+    // Where it was last time, else beside the calculator; `saved` is empty the first time.
+    void placeSchedule(const QRect &saved);
     void ShowAbout();
     void ShowDisclaimer();
 
@@ -230,7 +232,10 @@ private:
     void AdjustForGlass();
     void recoverFromMathError();
     void useAffordPrice(core::Cents price, core::Cents downPayment);
-    void placeBeside(QWidget &window) const;
+    /// The companion window, made and placed the first time it is asked for.
+    ScheduleWindow &companion();
+    /// Shows the companion window with `page` in front; the schedule's when nullptr.
+    void showCompanion(QWidget *page);
     core::CalculatorControls controls();
 
     void reportError(const std::exception_ptr &error);
@@ -247,8 +252,8 @@ private:
     bool FRecovering = false; // inside the math-error recovery
     bool FSaveFailed = false; // the next close request closes even if its save fails
     std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
-    ScheduleWindow *FScheduleWindow = nullptr; // owned by the window; made when first shown
-    AffordPage *FAffordPage = nullptr; // owned by the window; made when first shown
+    ScheduleWindow *FScheduleWindow = nullptr; // the companion, owned; made when first shown
+    AffordPage *FAffordPage = nullptr; // a page of the companion; made when first shown
 };
 
 /// The one main window of the application while it exists.

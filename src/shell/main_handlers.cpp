@@ -1,5 +1,6 @@
 #include <utility>
 
+#include <QGuiApplication>
 #include <QScreen>
 
 #include "core/afford_values.h"
@@ -13,7 +14,6 @@
 #include "shell/Main.h"
 #include "shell/schedule/afford_page.h"
 #include "shell/schedule/schedule_window.h"
-#include "shell/window_frame.h"
 
 namespace lw::shell {
 
@@ -92,24 +92,37 @@ void TfrmMain::btnResetClick()
 
 void TfrmMain::ShowSchedule()
 {
+    showCompanion(nullptr);
+}
+
+ScheduleWindow &TfrmMain::companion()
+{
     if (!FScheduleWindow) {
         FScheduleWindow = new ScheduleWindow(
                 { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale }, this);
         FScheduleWindow->follow(FValues);
-        FScheduleWindow->setValues(core::loadScheduleValues(
-                core::settingsFilePath(FValues), FServices.files, FServices.locale.current()));
-        placeBeside(*FScheduleWindow);
+        const core::ScheduleValues saved = core::loadScheduleValues(
+                core::settingsFilePath(FValues), FServices.files, FServices.locale.current());
+        FScheduleWindow->setValues(saved);
+        placeSchedule(saved.window);
     }
-    FScheduleWindow->show();
-    FScheduleWindow->raise();
-    FScheduleWindow->activateWindow();
+    return *FScheduleWindow;
+}
+
+void TfrmMain::showCompanion(QWidget *page)
+{
+    ScheduleWindow &window = companion();
+    window.showPage(page);
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void TfrmMain::ShowAfford()
 {
+    ScheduleWindow &window = companion();
     if (!FAffordPage) {
-        FAffordPage = new AffordPage(FServices.locale, this);
-        FAffordPage->setWindowFlag(Qt::Window); // a window of its own beside the calculator
+        FAffordPage = new AffordPage(FServices.locale, &window);
         FAffordPage->setInputs(core::loadAffordValues(core::settingsFilePath(FValues),
                 FServices.files, FServices.locale.current(), core::affordDefaults(FValues)));
         connect(FAffordPage, &AffordPage::usePrice, this,
@@ -118,19 +131,9 @@ void TfrmMain::ShowAfford()
                         useAffordPrice(price, downPayment);
                     });
                 });
-        FAffordPage->adjustSize(); // placed at the size it is shown with
-        placeBeside(*FAffordPage);
+        window.addPage(FAffordPage, QStringLiteral("&Afford"));
     }
-    FAffordPage->show();
-    FAffordPage->raise();
-    FAffordPage->activateWindow();
-}
-
-void TfrmMain::placeBeside(QWidget &window) const
-{
-    // Beside the calculator, so an edit there and its effect there are seen together.
-    window.move(core::besideOf(
-            frameGeometry(), framedSize(window, *this), screen()->availableGeometry()));
+    showCompanion(FAffordPage);
 }
 
 void TfrmMain::useAffordPrice(core::Cents price, core::Cents downPayment)
@@ -139,6 +142,38 @@ void TfrmMain::useAffordPrice(core::Cents price, core::Cents downPayment)
     edtSalesPrice->setFloatValue(core::toAmount(price));
     edtDownPayment->setFloatValue(core::toAmount(downPayment));
     Calculate();
+}
+
+void TfrmMain::placeSchedule(const QRect &saved)
+{
+    // The window manager frames it as it framed the calculator.
+    const QRect client = geometry();
+    const QRect outer = frameGeometry();
+    const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
+            outer.right() - client.right(), outer.bottom() - client.bottom());
+    if (saved.isValid()) {
+        // Where it was, inside the screen it reopens on.
+        const QScreen *on = QGuiApplication::screenAt(saved.topLeft() + QPoint(20, 20));
+        const QRect area = (on ? on : screen())->availableGeometry();
+        const QRect framed = core::movedInside(
+                QRect(saved.topLeft(), saved.size().grownBy(frame).boundedTo(area.size())), area);
+        FScheduleWindow->resize(framed.size().shrunkBy(frame));
+        FScheduleWindow->move(framed.topLeft());
+        return;
+    }
+    // Beside the calculator, so an edit there and its effect here are seen together; the
+    // field column down to the last result field stays in sight.
+    const QPoint fieldsEnd =
+            edtMonthlyPITI->mapToGlobal(QPoint(edtMonthlyPITI->width(), edtMonthlyPITI->height()));
+    FScheduleWindow->bringUpToDate();
+    const core::CompanionPlacement placed = core::placeCompanion({ screen()->availableGeometry(),
+            outer, QRect(QPoint(0, 0), fieldsEnd - outer.topLeft()),
+            FScheduleWindow->size().grownBy(frame),
+            FScheduleWindow->minimumSizeHint().grownBy(frame) });
+    if (placed.main.topLeft() != outer.topLeft())
+        move(placed.main.topLeft());
+    FScheduleWindow->resize(placed.companion.size().shrunkBy(frame));
+    FScheduleWindow->move(placed.companion.topLeft());
 }
 
 void TfrmMain::mnuFileExitClick()

@@ -192,6 +192,30 @@ TEST(Schedule, MonthlyExtraEndsInTheClosedFormMonthAndSavesInterest)
     EXPECT_EQ(s.interestSaved, plainInterest - s.totals.interest);
 }
 
+TEST(Schedule, ZeroRateHalfCentPaymentRoundsAwayFromZero)
+{
+    ScheduleInputs in = inputs(99999, 0, 30, {});
+    in.monthlyPI = 99999.0 / 360; // the binary quotient, a hair below 277.775
+    const Cents loan = 9999900;
+    const Cents expected = (2 * loan + 360) / (2 * 360); // loan / 360 + 1/2, truncated
+    EXPECT_EQ(computeSchedule(in).scheduledPayment, expected);
+    EXPECT_EQ(expected, 27778);
+}
+
+TEST(Schedule, NoSavingsWhenTheLoanWithoutExtrasNeverEnds)
+{
+    // At -120 % a payment of -1,000 repays only while the negative interest exceeds 1,000:
+    // the plain loan's balance closes in on 10,000 until a month repays nothing; the extra
+    // in month 2 pays it off.
+    ScheduleInputs in = inputs(80000, -120, 30, { 0, 1, { { 2, 1e6 } } });
+    in.monthlyPI = -1000;
+    const Schedule s = computeSchedule(in);
+    ASSERT_EQ(s.status, ScheduleStatus::Complete);
+    EXPECT_EQ(s.totals.payments, 2);
+    EXPECT_EQ(s.paymentsSaved, 0);
+    EXPECT_EQ(s.interestSaved, 0);
+}
+
 TEST(Schedule, OneTimeExtraBeyondTheBalanceEndsTheLoanThatMonth)
 {
     const Schedule s = computeSchedule(inputs(80000, 6, 30, { 0, 1, { { 12, 1e6 } } }));
@@ -206,6 +230,7 @@ struct ShortfallRow
     double rate;
     double payment;
     int failing;
+    bool coversInterest;
 };
 
 LW_PRINT_ROW_NAME(ShortfallRow)
@@ -223,14 +248,15 @@ TEST_P(PaymentBelowInterest, IsReportedNotLooped)
     const Schedule s = computeSchedule(in);
     EXPECT_EQ(s.status, ScheduleStatus::NegativeAmortization);
     EXPECT_EQ(s.failingPayment, row.failing);
+    EXPECT_EQ(s.failingCoversInterest, row.coversInterest);
     EXPECT_TRUE(s.rows.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Payments, PaymentBelowInterest,
-        ::testing::Values(ShortfallRow{ "EqualToInterest", 6, 400, 1 },
-                ShortfallRow{ "BelowInterest", 6, 250, 1 },
+        ::testing::Values(ShortfallRow{ "EqualToInterest", 6, 400, 1, true },
+                ShortfallRow{ "BelowInterest", 6, 250, 1, false },
                 // -1200 % makes the pass's payment minus the loan: it never repays.
-                ShortfallRow{ "MinusTwelveHundredPercent", -1200, -80000, 1 }),
+                ShortfallRow{ "MinusTwelveHundredPercent", -1200, -80000, 1, true }),
         lw::test::RowName());
 
 struct NoScheduleRow
@@ -342,6 +368,16 @@ INSTANTIATE_TEST_SUITE_P(Groupings, YearlyTotals,
                 GroupingRow{
                         "LoanYears", lw::core::YearGrouping::Loan, QDate(2026, 11, 1), 12, 30 }),
         lw::test::RowName());
+
+TEST(ScheduleCsv, TheLatestFirstPaymentStillDatesTheLastPayment)
+{
+    ScheduleInputs in = inputs(80000, 6, 30, {});
+    in.firstPayment = lw::core::latestFirstPayment(360);
+    const QList<QByteArray> lines = lw::core::scheduleCsv(computeSchedule(in)).split('\n');
+    ASSERT_EQ(lines.size(), 362);
+    EXPECT_TRUE(lines[1].startsWith("1,9970-01-01,"));
+    EXPECT_TRUE(lines[360].startsWith("360,9999-12-01,"));
+}
 
 TEST(ScheduleCsv, WritesHeaderIsoDatesAndPlainAmounts)
 {

@@ -1,5 +1,8 @@
 #include <functional>
 
+#include <QLineEdit>
+#include <QScreen>
+
 #include "main_fixture.h"
 #include "shell/schedule/schedule_window.h"
 #include "support/row_printers.h"
@@ -106,6 +109,7 @@ TEST_F(ScheduleFollowing, ItsInputsAreKeptInTheirOwnSectionAcrossRuns)
     chosen.extras = { 10000, 1, { { 12, 500000 } } };
     chosen.firstPayment = QDate(2027, 5, 1);
     chosen.view = 1;
+    chosen.oneTimeText = QStringLiteral("12=5000");
     schedule->setValues(chosen);
     ASSERT_TRUE(closeWindow());
     EXPECT_TRUE(savedLines().contains("[ScheduleValues]"));
@@ -113,8 +117,61 @@ TEST_F(ScheduleFollowing, ItsInputsAreKeptInTheirOwnSectionAcrossRuns)
     window.reset();
     start();
     window->mnuFileSchedule->trigger();
-    EXPECT_EQ(openSchedule(*window)->values(), chosen);
+    core::ScheduleValues reopened = openSchedule(*window)->values();
+    reopened.window = {}; // where the window stands is not a choice made here
+    EXPECT_EQ(reopened, chosen);
 }
+
+TEST_F(ScheduleFollowing, ReopensWhereItWasInsideTheScreen)
+{
+    schedule->resize(500, 400);
+    schedule->move(100000, 40); // beyond the right edge, as after a larger screen
+    ASSERT_TRUE(closeWindow());
+    window.reset();
+    start();
+    window->mnuFileSchedule->trigger();
+    const ScheduleWindow *reopened = openSchedule(*window);
+    const QRect screen = reopened->screen()->availableGeometry();
+    EXPECT_EQ(reopened->size(), QSize(500, 400));
+    EXPECT_TRUE(screen.contains(reopened->frameGeometry())) << "inside the screen";
+    EXPECT_EQ(reopened->pos().y(), 40) << "moved no further than it had to";
+}
+
+struct TypedExtrasRow
+{
+    const char *name;
+    QString text;
+    std::vector<core::OneTimeExtra> used;
+};
+
+LW_PRINT_ROW_NAME(TypedExtrasRow)
+
+class TypedExtras : public ScheduleFollowing, public ::testing::WithParamInterface<TypedExtrasRow>
+{
+};
+
+TEST_P(TypedExtras, SurviveACloseAndARestartAsTyped)
+{
+    auto *field = schedule->findChild<QLineEdit *>();
+    ASSERT_NE(field, nullptr);
+    field->setText(GetParam().text); // as a paste does
+    ASSERT_EQ(field->text(), GetParam().text);
+    ASSERT_TRUE(closeWindow());
+    window.reset();
+    start();
+    window->mnuFileSchedule->trigger();
+    const core::ScheduleValues reopened = openSchedule(*window)->values();
+    EXPECT_EQ(reopened.oneTimeText, GetParam().text);
+    EXPECT_EQ(reopened.extras.oneTime, GetParam().used);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TypedExtras,
+        ::testing::Values(TypedExtrasRow{ "OneEntryUnreadable",
+                                  QStringLiteral(" 12=5000;  60=abc "), { { 12, 500000 } } },
+                TypedExtrasRow{ "FortyThousandCharacters",
+                        QStringLiteral("100=150000; ").repeated(3334),
+                        std::vector<core::OneTimeExtra>(3334, { 100, 15000000 }) }),
+        RowName());
 
 } // namespace
 

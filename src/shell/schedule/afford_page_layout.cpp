@@ -123,7 +123,7 @@ void AffordPage::createSensitivity()
 {
     m_sensitivity = new QTableWidget(3, 3, this); // owned by the page
     const QString caption =
-            QStringLiteral("Highest price &at other rates (rows) and down payments (columns):");
+            QStringLiteral("Highest price at other &rates (rows) and down payments (columns):");
     QLabel *label = labelFor(m_sensitivity, caption, this);
     m_sensitivity->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_sensitivity->setTabKeyNavigation(false); // Tab leaves the table, arrows move inside it

@@ -30,13 +30,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintAxes(QPainter &painter, const QRectF &plot) const;
-    void paintLegend(QPainter &painter) const;
+    void paintValueAxis(QPainter &painter, const QRectF &plot, const std::vector<double> &ticks,
+            const QStringList &texts) const;
+    void paintYearAxis(QPainter &painter, const QRectF &plot) const;
+    void paintLineNames(
+            QPainter &painter, const QRectF &plot, const std::vector<double> &ends) const;
+    // Returns the legend's bottom edge.
+    int paintLegend(QPainter &painter) const;
 
     ChartSeries m_series;
-    QString m_topText; // the money at the top of the value axis
-    QString m_firstMonth;
-    QString m_lastMonth;
+    platform::LocaleInfo m_money;
+    QDate m_first; // the first payment's month
     QString m_description;
 };
 

@@ -20,6 +20,7 @@ struct Sheet
     int line = 0;
     const QAbstractItemModel &table;
     const QStringList &summary;
+    const QString &rowHeading;
     PrintPages pages;
 
     QRect lineRect(int index) const
@@ -56,7 +57,7 @@ struct Sheet
                 painter.drawText(lineRect(at++), Qt::AlignLeft, text);
             ++at;
         }
-        drawRow(at++, QStringLiteral("No."), -1, true);
+        drawRow(at++, rowHeading, -1, true);
         for (int row = firstRow; row < firstRow + rows; ++row)
             drawRow(at++, table.headerData(row, Qt::Vertical, Qt::DisplayRole).toString(), row,
                     false);
@@ -81,8 +82,8 @@ int PrintPages::pageCount(int rows) const
     return 1 + (rest + rowsPerPage() - 1) / rowsPerPage();
 }
 
-int printSchedule(
-        QPagedPaintDevice &device, const QStringList &summary, const QAbstractItemModel &table)
+int printSchedule(QPagedPaintDevice &device, const QStringList &summary, const QString &rowHeading,
+        const QAbstractItemModel &table)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -91,7 +92,7 @@ int printSchedule(
     const int line = painter.fontMetrics().lineSpacing();
     const QRect page(
             QPoint(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-    const Sheet sheet{ painter, page, line, table, summary,
+    const Sheet sheet{ painter, page, line, table, summary, rowHeading,
         PrintPages{ page.height() / line, static_cast<int>(summary.size()) } };
     const int rows = table.rowCount();
     const int count = sheet.pages.pageCount(rows);

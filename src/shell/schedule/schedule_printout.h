@@ -20,9 +20,10 @@ struct PrintPages
     int pageCount(int rows) const;
 };
 
-/// Prints the title with page numbers, the summary and the table's every row, paged.
-/// Returns the pages printed, or 0 when the device could not be painted on.
-int printSchedule(
-        QPagedPaintDevice &device, const QStringList &summary, const QAbstractItemModel &table);
+/// Prints the title with page numbers, the summary and the table's every row, paged, the
+/// rows' own headers under `rowHeading`. Returns the pages printed, or 0 when the device
+/// could not be painted on.
+int printSchedule(QPagedPaintDevice &device, const QStringList &summary, const QString &rowHeading,
+        const QAbstractItemModel &table);
 
 } // namespace lw::shell

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAccessibleWidget>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,6 +23,8 @@
 #include "core/schedule_csv.h"
 #include "core/schedule_summary.h"
 #include "core/write_error.h"
+#include "platform/gui/accessible_factory.h"
+#include "shell/schedule/printed_loan.h"
 #include "shell/schedule/schedule_chart.h"
 #include "shell/schedule/schedule_printout.h"
 
@@ -29,22 +32,18 @@ namespace lw::shell {
 
 namespace {
 
-struct ReadExtras
+core::ExtraPayments readExtras(const QDoubleSpinBox &monthly, const QSpinBox &from,
+        const std::vector<core::OneTimeEntry> &oneTime)
 {
-    core::ExtraPayments extras;
-    bool readable = true; // the one-time extras' text is a list
-};
+    return { std::llround(monthly.value() * 100), from.value(), core::readableExtras(oneTime) };
+}
 
-ReadExtras readExtras(const QDoubleSpinBox &monthly, const QSpinBox &from, const QLineEdit &oneTime,
-        const platform::LocaleInfo &locale)
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
 {
-    ReadExtras read;
-    read.extras.monthly = std::llround(monthly.value() * 100);
-    read.extras.monthlyFrom = from.value();
-    const auto list = core::parseOneTimeExtras(oneTime.text(), locale);
-    read.readable = list.has_value();
-    read.extras.oneTime = list.value_or(std::vector<core::OneTimeExtra>{});
-    return read;
+    if (className == QLatin1String(ScheduleWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(
+                static_cast<QWidget *>(object), QAccessible::Window); // the cache owns it
+    return nullptr;
 }
 
 QDate nextMonth()
@@ -61,7 +60,7 @@ ScheduleWindow::ScheduleWindow(const ScheduleServices &services, QWidget *parent
 {
     setObjectName(QStringLiteral("frmSchedule"));
     setWindowTitle(QStringLiteral("Amortization Schedule"));
-    new QVBoxLayout(this); // owned by the window
+    createPages();
     createInputs();
     createSummary();
     createTableAndChart();
@@ -69,6 +68,8 @@ ScheduleWindow::ScheduleWindow(const ScheduleServices &services, QWidget *parent
     m_firstPayment->setDate(nextMonth());
     connectInputs();
     resize(900, 600);
+    // Announced as a window with its title, not as a nameless pane.
+    platform::installAccessibleFactoryOnce<&windowAccessible>();
 }
 
 void ScheduleWindow::connectInputs()
@@ -90,23 +91,38 @@ void ScheduleWindow::connectInputs()
 
 void ScheduleWindow::follow(const core::ValueRecord &record)
 {
+    m_pass = record;
     m_inputs.loan = record.FActualLoan;
     m_inputs.annualRate = record.FInterestRate;
     m_inputs.payments = record.FTerm * 12;
     m_inputs.monthlyPI = record.FMonthlyPI;
+    limitFirstPayment();
     // A hidden window catches up when it is shown again.
     m_stale = true;
     if (isVisible())
         recompute();
 }
 
+void ScheduleWindow::limitFirstPayment()
+{
+    // Later first months would leave the last payments without a date to write.
+    const QDate latest = core::latestFirstPayment(m_inputs.payments);
+    m_firstPayment->setMaximumDate(latest);
+    const QString why = u"The first payment can be no later than "
+            + core::monthYear(latest, QLocale()) + u", so the last falls by Dec 9999.";
+    m_firstPayment->setToolTip(why);
+    m_firstPayment->setAccessibleDescription(why);
+}
+
 core::ScheduleValues ScheduleWindow::values() const
 {
     core::ScheduleValues v;
-    v.extras = readExtras(*m_monthlyExtra, *m_extraFrom, *m_oneTime, m_services.locale.current())
-                       .extras;
+    v.extras = readExtras(*m_monthlyExtra, *m_extraFrom,
+            core::oneTimeEntries(m_oneTime->text(), m_services.locale.current()));
     v.firstPayment = m_firstPayment->date();
     v.view = m_view->currentIndex();
+    v.oneTimeText = m_oneTime->text();
+    v.window = QRect(pos(), size());
     return v;
 }
 
@@ -115,7 +131,7 @@ void ScheduleWindow::setValues(const core::ScheduleValues &v)
     m_applying = true;
     m_monthlyExtra->setValue(core::toAmount(v.extras.monthly));
     m_extraFrom->setValue(v.extras.monthlyFrom);
-    m_oneTime->setText(core::oneTimeExtrasText(v.extras.oneTime, m_services.locale.current()));
+    m_oneTime->setText(v.oneTimeText);
     if (v.firstPayment.isValid())
         m_firstPayment->setDate(v.firstPayment);
     m_view->setCurrentIndex(v.view);
@@ -127,17 +143,20 @@ void ScheduleWindow::setValues(const core::ScheduleValues &v)
 
 void ScheduleWindow::showEvent(QShowEvent *event)
 {
+    bringUpToDate();
+    QWidget::showEvent(event);
+}
+
+void ScheduleWindow::bringUpToDate()
+{
     if (m_stale)
         recompute();
-    QWidget::showEvent(event);
 }
 
 void ScheduleWindow::recompute()
 {
-    const ReadExtras read =
-            readExtras(*m_monthlyExtra, *m_extraFrom, *m_oneTime, m_services.locale.current());
-    m_inputs.extras = read.extras;
-    m_extrasUnreadable = !read.readable;
+    m_oneTimeEntries = core::oneTimeEntries(m_oneTime->text(), m_services.locale.current());
+    m_inputs.extras = readExtras(*m_monthlyExtra, *m_extraFrom, m_oneTimeEntries);
     m_inputs.firstPayment = m_firstPayment->date();
     m_schedule = core::computeSchedule(m_inputs);
     const platform::LocaleInfo money = m_services.locale.current();
@@ -158,7 +177,7 @@ void ScheduleWindow::fitColumns()
         int width = 0;
         for (const QString &text : texts)
             width = std::max(width, metrics.horizontalAdvance(text));
-        return width + 16; // the cell's margins and a little air
+        return width + 8; // the cell's margins and a pixel of air on each side
     };
     const std::vector<QStringList> samples = m_model->widthSamples();
     int total = 0;
@@ -175,16 +194,13 @@ void ScheduleWindow::fitColumns()
                              .toString() });
     const int scrollBar =
             m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_table);
-    m_table->setMinimumWidth(total + rowHeader + scrollBar + 2 * m_table->frameWidth() + 8);
+    m_table->setMinimumWidth(total + rowHeader + scrollBar + 2 * m_table->frameWidth());
 }
 
 QStringList ScheduleWindow::summaryLines() const
 {
-    QStringList lines = core::scheduleSummary(m_schedule, m_services.locale.current(), QLocale());
-    if (m_extrasUnreadable)
-        lines << QStringLiteral("The one-time extras are left out: write each as payment "
-                                "number=amount, separated by semicolons.");
-    return lines;
+    return core::scheduleSummary(m_schedule, m_services.locale.current(), QLocale())
+            + core::oneTimeEntryNotes(m_oneTimeEntries, m_schedule);
 }
 
 void ScheduleWindow::exportCsv()
@@ -209,6 +225,7 @@ void ScheduleWindow::exportPdf()
         QPdfWriter writer(&buffer);
         writer.setTitle(windowTitle());
         writer.setResolution(300);
+        writer.setPageSize(QPageSize(paperFor(QLocale().measurementSystem())));
         if (!printOn(writer))
             return;
     }
@@ -220,13 +237,21 @@ void ScheduleWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
+    // The locale's paper, unless the print dialog is told otherwise.
+    printer.setPageSize(QPageSize(paperFor(QLocale().measurementSystem())));
     if (m_services.dialogs.setUpPrinter(this, printer))
         printOn(printer);
 }
 
 bool ScheduleWindow::printOn(QPagedPaintDevice &device)
 {
-    if (printSchedule(device, summaryLines(), *m_model) > 0)
+    // So that two printouts can be told apart: which loan, which extras.
+    const QStringList summary =
+            printedLoan(m_pass, values(), m_services.locale.current(), QLocale())
+            + QStringList{ QString() } + summaryLines();
+    const QString rowHeading =
+            m_view->currentIndex() == 0 ? QStringLiteral("No.") : QStringLiteral("Year");
+    if (printSchedule(device, summary, rowHeading, *m_model) > 0)
         return true;
     m_services.feedback.showError(QStringLiteral("The schedule could not be printed."));
     return false;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "core/one_time_extras.h"
 #include "core/schedule.h"
 #include "core/schedule_values.h"
 #include "core/value_record.h"
@@ -16,6 +17,7 @@ class QLineEdit;
 class QPagedPaintDevice;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTableView;
 
 namespace lw::shell {
@@ -43,6 +45,15 @@ public:
 
     const core::Schedule &schedule() const { return m_schedule; }
 
+    /// Works out the schedule now if a pass or a choice came since, so that its table's
+    /// width, and with it the window's minimum size, is known before the window is shown.
+    void bringUpToDate();
+
+    /// Adds a page after the schedule's; the window owns it from then on.
+    void addPage(QWidget *page, const QString &caption);
+    /// Brings a page to the front; the schedule's when nullptr.
+    void showPage(QWidget *page);
+
     void exportCsv();
     void exportPdf();
     void print();
@@ -56,23 +67,28 @@ protected:
 
 private:
     // Building the window, top to bottom.
+    void createPages();
     void createInputs();
     void createSummary();
     void createTableAndChart();
     void createButtons();
     void connectInputs();
 
+    void limitFirstPayment();
     void recompute();
     void fitColumns();
     QStringList summaryLines() const;
     bool printOn(QPagedPaintDevice &device);
 
     const ScheduleServices m_services;
+    core::ValueRecord m_pass; // the last completed pass followed
     core::ScheduleInputs m_inputs;
     core::Schedule m_schedule;
-    bool m_extrasUnreadable = false; // the one-time extras' text is not a list
+    std::vector<core::OneTimeEntry> m_oneTimeEntries; // as last read from the field
     bool m_stale = true; // a pass came while the window was hidden
     bool m_applying = false; // setValues is filling the inputs: one update at the end
+    QTabWidget *m_pages = nullptr;
+    QWidget *m_page = nullptr; // the schedule's page
     ScheduleTableModel *m_model = nullptr;
     QDoubleSpinBox *m_monthlyExtra = nullptr;
     QSpinBox *m_extraFrom = nullptr;

@@ -1,3 +1,7 @@
+#include <iterator>
+#include <limits>
+#include <utility>
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -9,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -32,7 +37,7 @@ QLabel *labelFor(QWidget *field, const QString &caption, QWidget *parent)
 
 void ScheduleWindow::createInputs()
 {
-    auto *group = new QGroupBox(QStringLiteral("Extra payments and view"), this); // owned
+    auto *group = new QGroupBox(QStringLiteral("Extra payments and view"), m_page); // owned
     auto *grid = new QGridLayout(group);
     m_monthlyExtra = new QDoubleSpinBox(group);
     m_monthlyExtra->setRange(0, 999999999.99);
@@ -41,6 +46,8 @@ void ScheduleWindow::createInputs()
     m_extraFrom = new QSpinBox(group);
     m_extraFrom->setRange(1, 360);
     m_oneTime = new QLineEdit(group);
+    // Qt's default limit would cut a long list and save the cut.
+    m_oneTime->setMaxLength(std::numeric_limits<int>::max());
     m_oneTime->setPlaceholderText(
             QStringLiteral("payment number=amount; for example 12=5000; 60=2500"));
     m_firstPayment = new QDateEdit(group);
@@ -48,33 +55,36 @@ void ScheduleWindow::createInputs()
     m_view = new QComboBox(group);
     m_view->addItems({ QStringLiteral("By month"), QStringLiteral("By calendar year"),
             QStringLiteral("By loan year") });
-    grid->addWidget(labelFor(m_monthlyExtra, QStringLiteral("Extra every &month:"), group), 0, 0);
-    grid->addWidget(m_monthlyExtra, 0, 1);
-    grid->addWidget(labelFor(m_extraFrom, QStringLiteral("&from payment number:"), group), 0, 2);
-    grid->addWidget(m_extraFrom, 0, 3);
-    grid->addWidget(labelFor(m_oneTime, QStringLiteral("&One-time extras:"), group), 1, 0);
-    grid->addWidget(m_oneTime, 1, 1, 1, 3);
-    grid->addWidget(labelFor(m_firstPayment, QStringLiteral("First &payment:"), group), 2, 0);
-    grid->addWidget(m_firstPayment, 2, 1);
-    grid->addWidget(labelFor(m_view, QStringLiteral("&Show:"), group), 2, 2);
-    grid->addWidget(m_view, 2, 3);
+    // One field a row, so the window can stand narrow beside the calculator.
+    const std::pair<QWidget *, QString> rows[] = {
+        { m_monthlyExtra, QStringLiteral("Extra every &month:") },
+        { m_extraFrom, QStringLiteral("&from payment number:") },
+        { m_oneTime, QStringLiteral("&One-time extras:") },
+        { m_firstPayment, QStringLiteral("First &payment:") },
+        { m_view, QStringLiteral("&Show:") },
+    };
+    for (int row = 0; row < static_cast<int>(std::size(rows)); ++row) {
+        const auto &[field, caption] = rows[row];
+        grid->addWidget(labelFor(field, caption, group), row, 0);
+        grid->addWidget(field, row, 1);
+    }
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    layout()->addWidget(group);
+    m_page->layout()->addWidget(group);
 }
 
 void ScheduleWindow::createSummary()
 {
-    m_summary = new QLabel(this); // owned by the window
+    m_summary = new QLabel(m_page); // owned by the page
     m_summary->setObjectName(QStringLiteral("scheduleSummary"));
+    m_summary->setWordWrap(true); // a long totals line must not hold the window wide
     m_summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     // No name of its own: a label's name is its text, which is what a screen reader must say.
-    layout()->addWidget(m_summary);
+    m_page->layout()->addWidget(m_summary);
 }
 
 void ScheduleWindow::createTableAndChart()
 {
-    auto *split = new QSplitter(Qt::Horizontal, this); // owned by the window
+    auto *split = new QSplitter(Qt::Horizontal, m_page); // owned by the page
     m_model = new ScheduleTableModel(this); // owned by the window
     m_table = new QTableView(split);
     m_table->setObjectName(QStringLiteral("scheduleTable"));
@@ -89,22 +99,51 @@ void ScheduleWindow::createTableAndChart()
     m_chart->setFocusPolicy(Qt::TabFocus); // so a screen reader user reaches its description
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
-    static_cast<QVBoxLayout *>(layout())->addWidget(split, 1);
+    static_cast<QVBoxLayout *>(m_page->layout())->addWidget(split, 1);
 }
 
 void ScheduleWindow::createButtons()
 {
     auto *row = new QHBoxLayout;
-    m_exportCsv = new QPushButton(QStringLiteral("Export &CSV..."), this); // owned
-    m_print = new QPushButton(QStringLiteral("P&rint..."), this);
-    m_exportPdf = new QPushButton(QStringLiteral("Export P&DF..."), this);
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_exportCsv = new QPushButton(QStringLiteral("Export &CSV..."), m_page); // owned
+    m_print = new QPushButton(QStringLiteral("P&rint..."), m_page);
+    m_exportPdf = new QPushButton(QStringLiteral("Export P&DF..."), m_page);
+    m_close = new QPushButton(QStringLiteral("Close"), m_page);
     row->addWidget(m_exportCsv);
     row->addWidget(m_print);
     row->addWidget(m_exportPdf);
     row->addStretch(1);
     row->addWidget(m_close);
-    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+    static_cast<QVBoxLayout *>(m_page->layout())->addLayout(row);
+}
+
+void ScheduleWindow::createPages()
+{
+    auto *outer = new QVBoxLayout(this); // owned by the window
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_pages = new QTabWidget(this); // owned by the window
+    m_pages->setObjectName(QStringLiteral("companionPages"));
+    m_pages->setDocumentMode(true);
+    // A single page needs no tab; the bar appears once a second page joins.
+    m_pages->setTabBarAutoHide(true);
+    // The first field takes the focus when the window opens, not the hidden tab bar.
+    m_pages->setFocusPolicy(Qt::NoFocus);
+    m_page = new QWidget(m_pages); // owned by the tabs
+    m_page->setObjectName(QStringLiteral("schedulePage"));
+    // Narrow margins: every pixel counts where the window stands beside the calculator.
+    (new QVBoxLayout(m_page))->setContentsMargins(6, 6, 6, 6); // owned by the page
+    m_pages->addTab(m_page, QStringLiteral("Sch&edule"));
+    outer->addWidget(m_pages);
+}
+
+void ScheduleWindow::addPage(QWidget *page, const QString &caption)
+{
+    m_pages->addTab(page, caption);
+}
+
+void ScheduleWindow::showPage(QWidget *page)
+{
+    m_pages->setCurrentWidget(page ? page : m_page);
 }
 
 } // namespace lw::shell

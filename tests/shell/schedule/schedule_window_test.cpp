@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "core/write_error.h"
+#include "shell/schedule/printed_loan.h"
 #include "shell/schedule/schedule_printout.h"
 #include "support/recording_document_dialogs.h"
 #include "support/recording_file_store.h"
@@ -56,7 +57,7 @@ protected:
     {
         window.follow(defaultPass());
         // From November: the calendar years then differ from the loan years.
-        window.setValues({ {}, QDate(2026, 11, 1), 0 });
+        window.setValues({ {}, QDate(2026, 11, 1), 0, {}, {} });
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -122,9 +123,10 @@ TEST_P(SchedulePrinting, PrintsTheWholeTableOnTheExpectedPages)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     // The lines a page holds, from the printer's page and the print font's measured height.
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(shell::paperFor(QLocale().measurementSystem())));
     const QFontMetrics metrics(QFont(u"Arial"_s, 9), &printer);
     const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    const int summaryLines = 3; // payment, totals, payments and payoff
+    const int summaryLines = 7; // the loan's three, a blank, payment, totals, payoff
     const shell::PrintPages pages{ pageHeight / metrics.lineSpacing(), summaryLines };
     EXPECT_EQ(pdfPages(pdf.readAll()), pages.pageCount(GetParam().rows));
 }
@@ -134,6 +136,23 @@ INSTANTIATE_TEST_SUITE_P(Views, SchedulePrinting,
                 PrintRow{ "CalendarYears", ScheduleView::CalendarYears, 31 },
                 PrintRow{ "LoanYears", ScheduleView::LoanYears, 30 }),
         RowName());
+
+TEST(PrintedLoan, SaysWhichLoanAndExtrasAndUsesTheLocalesPaper)
+{
+    core::ValueRecord pass = defaultPass();
+    pass.FSalesPrice = 100000;
+    pass.FDownPayment = 20000;
+    core::ScheduleValues choices{ { 10000, 13, {} }, QDate(2027, 1, 1), 1, u" 12=5000; x "_s, {} };
+    EXPECT_EQ(shell::printedLoan(pass, choices, {}, QLocale::c()),
+            (QStringList{ u"Price: $100,000.00    Down payment: $20,000.00    Loan: $80,000.00"_s,
+                    u"Rate: 6 %    Term: 30 years    First payment: Jan 2027"_s,
+                    u"Extra every month: $100.00 from payment 13    One-time extras: 12=5000; x"_s }));
+    EXPECT_EQ(shell::paperFor(QLocale(QLocale::English, QLocale::UnitedStates).measurementSystem()),
+            QPageSize::Letter);
+    EXPECT_EQ(
+            shell::paperFor(QLocale(QLocale::English, QLocale::UnitedKingdom).measurementSystem()),
+            QPageSize::A4);
+}
 
 TEST_F(ScheduleWindowTest, PdfExportReplacesTheFileInOneStep)
 {
@@ -201,6 +220,14 @@ TEST_F(ScheduleWindowTest, ChartTellsScreenReadersWhatItShows)
                     .startsWith(u"The balance falls from $80,000.00 to $0.00 over 360 payments"_s));
 }
 
+TEST_F(ScheduleWindowTest, IsAnnouncedAsAWindowWithItsTitle)
+{
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), u"Amortization Schedule"_s);
+}
+
 TEST_F(ScheduleWindowTest, SummaryIsReadAsItsText)
 {
     QAccessibleInterface *summary =
@@ -210,12 +237,14 @@ TEST_F(ScheduleWindowTest, SummaryIsReadAsItsText)
                         .startsWith(u"Monthly payment (principal and interest): $479.64"_s));
 }
 
-TEST_F(ScheduleWindowTest, UnreadableOneTimeExtrasAreLeftOutAndSaidSo)
+TEST_F(ScheduleWindowTest, AnUnreadableOneTimeExtraIsNamedAndTheOthersUsed)
 {
     auto *oneTime = window.findChild<QLineEdit *>();
     oneTime->setText(u"12=5000; sixty=100"_s);
-    EXPECT_FALSE(window.schedule().rows.size() < 360) << "no extra was applied";
-    EXPECT_TRUE(window.findChild<QLabel *>(u"scheduleSummary"_s)->text().contains(u"left out"_s));
+    EXPECT_LT(window.schedule().rows.size(), 360U) << "the extra that reads is applied";
+    EXPECT_TRUE(window.findChild<QLabel *>(u"scheduleSummary"_s)
+                        ->text()
+                        .contains(u"Entry 2, \"sixty=100\", is not payment=amount."_s));
     oneTime->setText(u"12=100000"_s);
     EXPECT_EQ(window.schedule().rows.size(), 12U);
 }

@@ -1,0 +1,43 @@
+#include "shell/schedule/printed_loan.h"
+
+#include "core/money_text.h"
+#include "core/schedule_summary.h"
+#include "core/value_text.h"
+
+namespace lw::shell {
+
+namespace {
+
+QString extrasLine(const core::ScheduleValues &choices, const platform::LocaleInfo &money)
+{
+    QStringList parts;
+    if (choices.extras.monthly > 0)
+        parts << u"Extra every month: " + core::money(core::toAmount(choices.extras.monthly), money)
+                        + u" from payment " + QString::number(choices.extras.monthlyFrom);
+    if (!choices.oneTimeText.trimmed().isEmpty())
+        parts << u"One-time extras: " + choices.oneTimeText.trimmed();
+    return parts.isEmpty() ? QStringLiteral("Extra payments: none") : parts.join(u"    ");
+}
+
+} // namespace
+
+QStringList printedLoan(const core::ValueRecord &pass, const core::ScheduleValues &choices,
+        const platform::LocaleInfo &money, const QLocale &dates)
+{
+    return {
+        u"Price: " + core::money(pass.FSalesPrice, money) + u"    Down payment: "
+                + core::money(pass.FDownPayment, money) + u"    Loan: "
+                + core::money(pass.FActualLoan, money),
+        u"Rate: " + core::floatText(pass.FInterestRate, money) + u" %    Term: "
+                + QString::number(pass.FTerm) + u" years    First payment: "
+                + core::monthYear(choices.firstPayment, dates),
+        extrasLine(choices, money),
+    };
+}
+
+QPageSize::PageSizeId paperFor(QLocale::MeasurementSystem measures)
+{
+    return measures == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+} // namespace lw::shell
