@@ -2,6 +2,7 @@
 
 #include "main_fixture.h"
 #include "shell/schedule/afford_page.h"
+#include "shell/schedule/schedule_window.h"
 
 namespace lw::test {
 
@@ -64,6 +65,18 @@ TEST_F(AffordFromTheCalculator, UseThisPriceRunsOnePassWithThePriceAndDownPaymen
     EXPECT_EQ(after.FTerm, before.FTerm);
     EXPECT_EQ(after.FAnnualTaxes, before.FAnnualTaxes);
     EXPECT_EQ(after.FAnnualInsurance, before.FAnnualInsurance);
+}
+
+TEST_F(AffordFromTheCalculator, IsAPageOfTheCompanionEachEntryBringingItsOwnToTheFront)
+{
+    auto *companion = window->findChild<shell::ScheduleWindow *>();
+    ASSERT_NE(companion, nullptr);
+    EXPECT_EQ(page->window(), companion);
+    window->mnuFileSchedule->trigger();
+    EXPECT_FALSE(page->isVisible()) << "the schedule's page in front";
+    EXPECT_EQ(window->findChildren<shell::ScheduleWindow *>().size(), 1);
+    window->mnuFileAfford->trigger();
+    EXPECT_TRUE(page->isVisible());
 }
 
 TEST_F(AffordFromTheCalculator, ItsInputsAreKeptInTheirOwnSectionBesideTheSchedules)
