@@ -64,6 +64,11 @@ ScheduleInputs scheduleInputs(const LoanScenario &s)
     return in;
 }
 
+std::optional<Cents> scheduledPayment(const LoanScenario &s)
+{
+    return toCents(paymentOf(s));
+}
+
 Schedule scenarioSchedule(const LoanScenario &s)
 {
     return computeSchedule(scheduleInputs(s));

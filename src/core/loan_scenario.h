@@ -47,6 +47,10 @@ std::optional<LoanScenario> calculatorScenario(const ValueRecord &record);
 /// form is not a number, which the schedule reports as out of range.
 ScheduleInputs scheduleInputs(const LoanScenario &scenario);
 
+/// The scheduled monthly principal and interest in cents, as the schedule rounds it; nullopt
+/// when the payment cannot be formed or is beyond what the fields can hold.
+std::optional<Cents> scheduledPayment(const LoanScenario &scenario);
+
 /// The scenario's schedule, with every extra and plan.
 Schedule scenarioSchedule(const LoanScenario &scenario);
 

@@ -35,6 +35,11 @@ int scheduledAt78(const LoanScenario &scenario, const Schedule &schedule)
     return firstAtMost(scenarioSchedule(plain).rows, scenario.price, 78);
 }
 
+bool aboveEightyPercent(const LoanScenario &scenario)
+{
+    return scenario.loan() > 0 && !atMost(scenario.loan(), scenario.price, 80);
+}
+
 InsuranceEnding ending(InsuranceEnd reason, int last, Cents premium, const Schedule &schedule)
 {
     const auto index = static_cast<std::size_t>(last - 1);
@@ -77,14 +82,13 @@ InsuranceEnding requestedEnd(const LoanScenario &scenario, const Schedule &sched
 MortgageInsuranceFacts mortgageInsurance(const LoanScenario &scenario, const Schedule &schedule)
 {
     MortgageInsuranceFacts facts;
-    const Cents loan = scenario.loan();
-    if (loan <= 0 || atMost(loan, scenario.price, 80))
+    if (!aboveEightyPercent(scenario))
         return facts;
     if (scenario.mortgageInsuranceRate <= 0) {
         facts.rateMissing = true;
         return facts;
     }
-    facts.premium = monthlyInterest(loan, scenario.mortgageInsuranceRate);
+    facts.premium = mortgageInsurancePremium(scenario);
     facts.automatic = automaticEnd(scenario, schedule, facts.premium);
     facts.onRequest = requestedEnd(scenario, schedule, facts.premium, facts.automatic);
     facts.applied = scenario.cancelOnRequest ? facts.onRequest : facts.automatic;
@@ -115,6 +119,13 @@ FirstPayment firstPayment(const ScheduleRow &row, const MonthlyCost &cost)
 }
 
 } // namespace
+
+Cents mortgageInsurancePremium(const LoanScenario &scenario)
+{
+    if (!aboveEightyPercent(scenario) || scenario.mortgageInsuranceRate <= 0)
+        return 0;
+    return monthlyInterest(scenario.loan(), scenario.mortgageInsuranceRate);
+}
 
 MonthlyCosts monthlyCosts(const LoanScenario &scenario, const Schedule &schedule)
 {

@@ -77,6 +77,10 @@ struct MonthlyCosts
     FirstPayment firstPayment;
 };
 
+/// The monthly mortgage-insurance premium while it is charged: loan x rate / 1200, in cents,
+/// ties away from zero; 0 for a loan of at most 80 % of the price or without a rate.
+Cents mortgageInsurancePremium(const LoanScenario &scenario);
+
 /// The costs of the scenario's schedule, in cents:
 /// - taxes and insurance are a twelfth of their annual amounts, ties away from zero;
 /// - mortgage insurance follows the Homeowners Protection Act for a fixed-rate loan, the

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+#include "core/afford_values.h"
 #include "core/app_texts.h"
 #include "core/offer_values.h"
 #include "core/saved_values.h"
@@ -10,6 +11,7 @@
 #include "core/startup_values.h"
 #include "core/window_frame_rules.h"
 #include "platform/gui/palette_colour.h"
+#include "shell/schedule/afford_page.h"
 #include "shell/schedule/compare_page.h"
 #include "shell/schedule/schedule_window.h"
 
@@ -140,13 +142,19 @@ void TfrmMain::saveValues()
                            platform::ProfileFile &settings) {
             return core::writeScheduleValues(settings, values, locale, &FScheduleValuesAsRead);
         };
-    // The offers likewise, once their page has been shown.
+    // The offers and the affordability inputs likewise, once their pages have been shown.
     core::MoreSettings offers;
     if (FComparePage)
         offers = [values = FComparePage->values()](platform::ProfileFile &settings) {
             return core::writeCompareValues(settings, values);
         };
-    core::SaveValuesAtExit(FValues, FServices.files, locale, { schedule, offers }, &FValuesAsRead);
+    core::MoreSettings afford;
+    if (FAffordPage)
+        afford = [inputs = FAffordPage->inputs(), &locale](platform::ProfileFile &settings) {
+            return core::writeAffordValues(settings, inputs, locale);
+        };
+    core::SaveValuesAtExit(
+            FValues, FServices.files, locale, { schedule, offers, afford }, &FValuesAsRead);
 }
 
 bool TfrmMain::saveAtSessionEnd()

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "core/calculation_pass.h"
+#include "core/cents.h"
 #include "core/schedule_values.h"
 #include "core/value_record.h"
 #include "platform/html_help.h"
@@ -31,6 +32,7 @@
 namespace lw::shell {
 
 class ComparePage;
+class AffordPage;
 class ScheduleWindow;
 
 /// The calculator window: a button strip, a notebook with the calculator page and a page on
@@ -71,6 +73,7 @@ public:
     void imgScreenShotClick();
     void ShowSchedule();
     void ShowCompare();
+    void ShowAfford();
     // Where it was last time, else beside the calculator; `saved` is empty the first time.
     void placeSchedule(const QRect &saved);
     void makeScheduleWindow();
@@ -145,6 +148,7 @@ public:
     QAction *mnuFileReset = nullptr;
     QAction *mnuFileSchedule = nullptr;
     QAction *mnuFileCompare = nullptr;
+    QAction *mnuFileAfford = nullptr;
     QAction *mnuFilePrintSetup = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileExit = nullptr;
@@ -235,6 +239,7 @@ private:
     void HideApplicationButton();
     void AdjustForGlass();
     void recoverFromMathError();
+    void useAffordPrice(core::Cents price, core::Cents downPayment);
     core::CalculatorControls controls();
 
     void reportError(const std::exception_ptr &error);
@@ -254,9 +259,10 @@ private:
     bool FRecovering = false; // inside the math-error recovery
     bool FSaveFailed = false; // the next close request closes even if its save fails
     std::optional<QPoint> FPopupAfterRelease; // the context menu asked for over the status bar
-    ScheduleWindow *FScheduleWindow = nullptr; // owned by the window; made when first shown
-    ComparePage *FComparePage =
-            nullptr; // owned by the schedule window's tabs; made when first shown
+    ScheduleWindow *FScheduleWindow = nullptr; // the companion, owned; made when first shown
+    // Pages of the companion, owned by its tabs; made when first shown.
+    ComparePage *FComparePage = nullptr;
+    AffordPage *FAffordPage = nullptr;
 };
 
 /// The one main window of the application while it exists.

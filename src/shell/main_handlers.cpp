@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "core/afford_values.h"
 #include "core/app_texts.h"
 #include "core/dialog_placement.h"
 #include "core/factory_inputs.h"
@@ -12,6 +13,7 @@
 #include "core/saved_values.h"
 #include "core/schedule_values.h"
 #include "shell/Main.h"
+#include "shell/schedule/afford_page.h"
 #include "shell/schedule/compare_page.h"
 #include "shell/schedule/schedule_window.h"
 
@@ -38,6 +40,7 @@ void TfrmMain::connectHandlers()
         wire(entry, &QAction::triggered, &TfrmMain::ShowSchedule);
     for (QAction *entry : { mnuFileCompare, mnuPopCompare })
         wire(entry, &QAction::triggered, &TfrmMain::ShowCompare);
+    wire(mnuFileAfford, &QAction::triggered, &TfrmMain::ShowAfford);
     connectFieldExits();
     connectStatusBar();
     connectOnline();
@@ -79,6 +82,8 @@ void TfrmMain::Calculate()
     // Only a pass that completed reaches here: one that fails leaves the schedule as it was.
     if (FScheduleWindow)
         FScheduleWindow->follow(FValues);
+    if (FAffordPage)
+        FAffordPage->follow(FValues);
 }
 
 void TfrmMain::btnResetClick()
@@ -134,6 +139,32 @@ void TfrmMain::makeScheduleWindow()
         FScheduleWindow->setValues(FScheduleValuesAsRead);
         placeSchedule(FScheduleValuesAsRead.window);
     }
+}
+
+void TfrmMain::ShowAfford()
+{
+    makeScheduleWindow();
+    if (!FAffordPage) {
+        FAffordPage = new AffordPage(FServices.locale, FScheduleWindow);
+        FAffordPage->setInputs(core::loadAffordValues(core::settingsFilePath(FValues),
+                FServices.files, FServices.locale.current(), core::affordDefaults(FValues)));
+        connect(FAffordPage, &AffordPage::usePrice, this,
+                [this](core::Cents price, core::Cents downPayment) {
+                    guarded([&] {
+                        useAffordPrice(price, downPayment);
+                    });
+                });
+    }
+    FScheduleWindow->showPage(FAffordPage, QStringLiteral("&Afford"));
+    raiseCompanion();
+}
+
+void TfrmMain::useAffordPrice(core::Cents price, core::Cents downPayment)
+{
+    // As if both were typed and the field left: one pass; nothing else of the calculator moves.
+    edtSalesPrice->setFloatValue(core::toAmount(price));
+    edtDownPayment->setFloatValue(core::toAmount(downPayment));
+    Calculate();
 }
 
 void TfrmMain::placeSchedule(const QRect &saved)

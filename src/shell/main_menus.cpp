@@ -60,6 +60,10 @@ void TfrmMain::createFileMenu()
     mnuFileSchedule->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     mnuFileCompare = addEntry(file, CompareCaption, QStringLiteral("calculator"));
     mnuFileCompare->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)); // free as well
+    mnuFileAfford =
+            addEntry(file, QStringLiteral("What Can I &Afford?..."), QStringLiteral("calculator"));
+    // Free too: the fields' tables know Ctrl+Shift with arrows, Z and digits only.
+    mnuFileAfford->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     std::tie(mnuFilePrintSetup, mnuFilePrint) =
             addHiddenPrintEntries(file, QStringLiteral("Prin&t Setup..."));
     file->addSeparator();

@@ -11,9 +11,8 @@
 #include "core/money_text.h"
 #include "core/schedule_csv.h"
 #include "core/schedule_years.h"
+#include "support/decimal_money.h"
 #include "support/row_printers.h"
-
-#include <boost/multiprecision/cpp_dec_float.hpp>
 
 using lw::core::Cents;
 using lw::core::InsuranceEnd;
@@ -23,29 +22,12 @@ using lw::core::Schedule;
 
 namespace {
 
-using Decimal = boost::multiprecision::cpp_dec_float_50;
+using lw::test::annuity;
+using lw::test::cent;
+using lw::test::Decimal;
+using lw::test::inCents;
 
 const QDate FirstPayment(2027, 1, 1);
-
-// To the cent, ties up (every amount here is positive). A quotient cut off at the 50th digit
-// may read a true tie as ...4999; rounding to 20 places first restores it.
-Decimal cent(const Decimal &x)
-{
-    const Decimal scaled = round(x * Decimal("1e22")) / Decimal("1e20");
-    return floor(scaled + Decimal("0.5")) / 100;
-}
-
-Cents inCents(const Decimal &x)
-{
-    return static_cast<Cents>(round(x * 100));
-}
-
-// The annuity payment before rounding, loan x r / (1 - (1 + r)^-n) at 50 digits.
-double annuity(double loan, double rate, int n)
-{
-    const Decimal r = Decimal(rate) / 1200;
-    return static_cast<double>(Decimal(loan) * r / (1 - pow(1 + r, -n)));
-}
 
 struct Plan
 {

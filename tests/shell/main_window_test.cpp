@@ -66,11 +66,11 @@ TEST_F(MainLookTest, MenusShowExactlyTheirCaptionsAndHideThePrintEntries)
     EXPECT_EQ(titles, (QStringList{ u"&File"_s, u"&Online Resources"_s, u"&Help"_s }));
     EXPECT_EQ(shownEntries(topMenu(0)),
             (QStringList{ u"&Reset"_s, u"Amortization &Schedule..."_s, u"Compare &Offers..."_s,
-                    u"-"_s, u"E&xit"_s }));
+                    u"What Can I &Afford?..."_s, u"-"_s, u"E&xit"_s }));
     EXPECT_EQ(allEntries(topMenu(0)),
             (QStringList{ u"&Reset"_s, u"Amortization &Schedule..."_s, u"Compare &Offers..."_s,
-                    u"- (hidden)"_s, u"Prin&t Setup... (hidden)"_s, u"&Print... (hidden)"_s, u"-"_s,
-                    u"E&xit"_s }));
+                    u"What Can I &Afford?..."_s, u"- (hidden)"_s, u"Prin&t Setup... (hidden)"_s,
+                    u"&Print... (hidden)"_s, u"-"_s, u"E&xit"_s }));
     EXPECT_EQ(shownEntries(topMenu(1)),
             (QStringList{ u"&www.brannock.example ..."_s, u"&Information about this Program ..."_s,
                     u"&Suggestion Box ..."_s, u"&Online Support ..."_s,
@@ -90,7 +90,7 @@ TEST_F(MainLookTest, MenusShowExactlyTheirCaptionsAndHideThePrintEntries)
     EXPECT_EQ(allEntries(window->mnuPop).at(4), u"Print Setup... (hidden)"_s);
 }
 
-TEST_F(MainLookTest, OnlyContentsScheduleAndCompareHaveAShortcutOnlyTheDisclaimerLacksAnImage)
+TEST_F(MainLookTest, OnlyContentsAndTheCompanionPagesHaveAShortcutOnlyTheDisclaimerLacksAnImage)
 {
     QList<QAction *> entries = allActions(window->mnuPop);
     for (int menu = 0; menu < 3; ++menu)
@@ -100,7 +100,7 @@ TEST_F(MainLookTest, OnlyContentsScheduleAndCompareHaveAShortcutOnlyTheDisclaime
             continue;
         EXPECT_EQ(entry->shortcut().isEmpty(),
                 entry != window->Contents1 && entry != window->mnuFileSchedule
-                        && entry != window->mnuFileCompare)
+                        && entry != window->mnuFileCompare && entry != window->mnuFileAfford)
                 << entry->text().toStdString();
         EXPECT_EQ(entry->icon().isNull(), entry == window->mnuHelpDisclaimer)
                 << entry->text().toStdString();
