@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "core/cents.h"
 #include "core/one_time_extras.h"
 #include "core/settings_merge.h"
 #include "core/value_text.h"
@@ -24,6 +25,13 @@ const QString WindowLeft = QStringLiteral("WindowLeft");
 const QString WindowTop = QStringLiteral("WindowTop");
 const QString WindowWidth = QStringLiteral("WindowWidth");
 const QString WindowHeight = QStringLiteral("WindowHeight");
+const QString MortgageInsuranceRate = QStringLiteral("MortgageInsuranceRate");
+const QString MonthlyHoa = QStringLiteral("MonthlyHoa");
+const QString CancelOnRequest = QStringLiteral("CancelOnRequest");
+const QString YearlyExtra = QStringLiteral("YearlyExtra");
+const QString YearlyExtraMonth = QStringLiteral("YearlyExtraMonth");
+const QString YearlyExtraFrom = QStringLiteral("YearlyExtraFrom");
+const QString Biweekly = QStringLiteral("Biweekly");
 const QString MonthFormat = QStringLiteral("yyyy-MM"); // ISO year and month
 
 constexpr int Views = 3;
@@ -42,15 +50,51 @@ QRect readWindow(const Read &read)
 }
 
 // In the order in which they are written.
-const std::array<const QString *, 9> Keys{ &MonthlyExtra, &MonthlyExtraFrom, &OneTimeExtras,
-    &FirstPayment, &View, &WindowLeft, &WindowTop, &WindowWidth, &WindowHeight };
+const std::array<const QString *, 16> Keys{ &MonthlyExtra, &MonthlyExtraFrom, &OneTimeExtras,
+    &FirstPayment, &View, &WindowLeft, &WindowTop, &WindowWidth, &WindowHeight,
+    &MortgageInsuranceRate, &MonthlyHoa, &CancelOnRequest, &YearlyExtra, &YearlyExtraMonth,
+    &YearlyExtraFrom, &Biweekly };
+
+// No rate is kept as an empty entry, as the field shows it.
+QString rateText(std::int64_t rate, const platform::LocaleInfo &locale)
+{
+    return rate == 0
+            ? QString()
+            : floatText(static_cast<double>(rate) / static_cast<double>(RateScale), locale);
+}
+
+// A non-negative amount, or nullopt.
+std::optional<Cents> readAmount(const QString &text, const platform::LocaleInfo &locale)
+{
+    const auto amount = parseFloat(text, locale);
+    return amount && *amount >= 0 ? toCents(*amount) : std::nullopt;
+}
 
 std::array<QString, Keys.size()> texts(const ScheduleValues &v, const platform::LocaleInfo &locale)
 {
     return { floatText(toAmount(v.extras.monthly), locale), QString::number(v.extras.monthlyFrom),
         v.oneTimeText, v.firstPayment.toString(MonthFormat), QString::number(v.view),
         QString::number(v.window.left()), QString::number(v.window.top()),
-        QString::number(v.window.width()), QString::number(v.window.height()) };
+        QString::number(v.window.width()), QString::number(v.window.height()),
+        rateText(v.mortgageInsuranceRate, locale), floatText(toAmount(v.monthlyHoa), locale),
+        QString::number(int{ v.cancelOnRequest }),
+        floatText(toAmount(v.extras.yearly.amount), locale), QString::number(v.extras.yearly.month),
+        QString::number(v.extras.yearly.fromYear), QString::number(int{ v.extras.biweekly }) };
+}
+
+template <typename Read>
+void readCostsAndPlans(const Read &read, const platform::LocaleInfo &locale, ScheduleValues &v)
+{
+    const auto rate = parseFloat(read(MortgageInsuranceRate), locale);
+    const auto scaled = rate && *rate >= 0 ? toScaledRate(*rate) : std::nullopt;
+    v.mortgageInsuranceRate = scaled.value_or(0);
+    v.monthlyHoa = readAmount(read(MonthlyHoa), locale).value_or(0);
+    v.cancelOnRequest = parseInteger(read(CancelOnRequest)).value_or(1) != 0;
+    v.extras.yearly.amount = readAmount(read(YearlyExtra), locale).value_or(0);
+    const int month = parseInteger(read(YearlyExtraMonth)).value_or(1);
+    v.extras.yearly.month = month >= 1 && month <= 12 ? month : 1;
+    v.extras.yearly.fromYear = std::max(0, parseInteger(read(YearlyExtraFrom)).value_or(0));
+    v.extras.biweekly = parseInteger(read(Biweekly)).value_or(0) != 0;
 }
 
 } // namespace
@@ -63,9 +107,7 @@ ScheduleValues loadScheduleValues(
         return profile.readString(Section, key, {});
     };
     ScheduleValues v;
-    const auto monthly = parseFloat(read(MonthlyExtra), locale);
-    const auto cents = monthly && *monthly >= 0 ? toCents(*monthly) : std::nullopt;
-    v.extras.monthly = cents.value_or(0);
+    v.extras.monthly = readAmount(read(MonthlyExtra), locale).value_or(0);
     v.extras.monthlyFrom = std::max(1, parseInteger(read(MonthlyExtraFrom)).value_or(1));
     v.oneTimeText = read(OneTimeExtras);
     v.extras.oneTime = readableExtras(oneTimeEntries(v.oneTimeText, locale));
@@ -73,6 +115,7 @@ ScheduleValues loadScheduleValues(
     const int view = parseInteger(read(View)).value_or(0);
     v.view = view >= 0 && view < Views ? view : 0;
     v.window = readWindow(read);
+    readCostsAndPlans(read, locale, v);
     return v;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QDate>
 #include <QRect>
 
@@ -18,6 +20,9 @@ struct ScheduleValues
     int view = 0; // by month, by calendar year, by loan year
     QString oneTimeText; // the one-time extras as typed, kept even where they do not read
     QRect window; // where the window was: its frame's top left, its inside's size; or empty
+    std::int64_t mortgageInsuranceRate = 0; // % of the loan a year, as LoanScenario keeps it
+    Cents monthlyHoa = 0;
+    bool cancelOnRequest = true;
 
     friend bool operator==(const ScheduleValues &, const ScheduleValues &) = default;
 };

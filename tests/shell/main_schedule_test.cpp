@@ -124,7 +124,7 @@ TEST_F(ScheduleFollowing, ItsInputsAreKeptInTheirOwnSectionAcrossRuns)
 
 TEST_F(ScheduleFollowing, ReopensWhereItWasInsideTheScreen)
 {
-    schedule->resize(500, 400);
+    schedule->resize(700, 450);
     schedule->move(100000, 40); // beyond the right edge, as after a larger screen
     ASSERT_TRUE(closeWindow());
     window.reset();
@@ -132,7 +132,7 @@ TEST_F(ScheduleFollowing, ReopensWhereItWasInsideTheScreen)
     window->mnuFileSchedule->trigger();
     const ScheduleWindow *reopened = openSchedule(*window);
     const QRect screen = reopened->screen()->availableGeometry();
-    EXPECT_EQ(reopened->size(), QSize(500, 400));
+    EXPECT_EQ(reopened->size(), QSize(700, 450));
     EXPECT_TRUE(screen.contains(reopened->frameGeometry())) << "inside the screen";
     EXPECT_EQ(reopened->pos().y(), 40) << "moved no further than it had to";
 }
@@ -171,6 +171,63 @@ INSTANTIATE_TEST_SUITE_P(Texts, TypedExtras,
                 TypedExtrasRow{ "FortyThousandCharacters",
                         QStringLiteral("100=150000; ").repeated(3334),
                         std::vector<core::OneTimeExtra>(3334, { 100, 15000000 }) }),
+        RowName());
+
+struct CostChoiceRow
+{
+    const char *name;
+    std::function<void(core::ScheduleValues &)> choose;
+    QByteArray saved; // the entry written
+};
+
+LW_PRINT_ROW_NAME(CostChoiceRow)
+
+class CostChoices : public ScheduleFollowing, public ::testing::WithParamInterface<CostChoiceRow>
+{
+};
+
+TEST_P(CostChoices, SurviveACloseAndARestart)
+{
+    core::ScheduleValues chosen = schedule->values();
+    chosen.window = {};
+    GetParam().choose(chosen);
+    schedule->setValues(chosen);
+    ASSERT_TRUE(closeWindow());
+    EXPECT_TRUE(savedLines().contains(GetParam().saved));
+    window.reset();
+    start();
+    window->mnuFileSchedule->trigger();
+    core::ScheduleValues reopened = openSchedule(*window)->values();
+    reopened.window = {};
+    EXPECT_EQ(reopened, chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, CostChoices,
+        ::testing::Values(CostChoiceRow{ "MortgageInsuranceRate",
+                                  [](core::ScheduleValues &v) {
+                                      v.mortgageInsuranceRate = 5500;
+                                  },
+                                  "MortgageInsuranceRate=0.55" },
+                CostChoiceRow{ "MonthlyHoa",
+                        [](core::ScheduleValues &v) {
+                            v.monthlyHoa = 5000;
+                        },
+                        "MonthlyHoa=50" },
+                CostChoiceRow{ "CancelOnRequest",
+                        [](core::ScheduleValues &v) {
+                            v.cancelOnRequest = false;
+                        },
+                        "CancelOnRequest=0" },
+                CostChoiceRow{ "YearlyExtra",
+                        [](core::ScheduleValues &v) {
+                            v.extras.yearly = { 250000, 6, 2031 };
+                        },
+                        "YearlyExtraMonth=6" },
+                CostChoiceRow{ "Biweekly",
+                        [](core::ScheduleValues &v) {
+                            v.extras.biweekly = true;
+                        },
+                        "Biweekly=1" }),
         RowName());
 
 } // namespace

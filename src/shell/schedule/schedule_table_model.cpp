@@ -11,21 +11,38 @@ namespace lw::shell {
 
 namespace {
 
-constexpr int Columns = 6;
+constexpr int Columns = 10;
+constexpr int ScheduleColumns = 6; // the month or payments, then the schedule's amounts
 
 const std::array<QString, Columns> &amountHeaders()
 {
     static const std::array<QString, Columns> headers{ QString(), QStringLiteral("Payment"),
         QStringLiteral("Interest"), QStringLiteral("Principal"), QStringLiteral("Extra"),
-        QStringLiteral("Balance") };
+        QStringLiteral("Balance"), QStringLiteral("Escrow"), QStringLiteral("Mortgage ins."),
+        QStringLiteral("HOA"), QStringLiteral("Total") };
     return headers;
 }
 
-// The amount in each column after the first.
-constexpr std::array<core::Cents core::ScheduleYear::*, Columns - 1> AmountColumns{
+// The schedule's amount in each column after the first.
+constexpr std::array<core::Cents core::ScheduleYear::*, ScheduleColumns - 1> AmountColumns{
     &core::ScheduleYear::payment, &core::ScheduleYear::interest, &core::ScheduleYear::principal,
     &core::ScheduleYear::extra, &core::ScheduleYear::balance
 };
+
+// The costs' amount in each column after those; escrow is taxes and insurance together.
+core::Cents costAmount(const core::MonthlyCost &c, int column)
+{
+    switch (column) {
+    case ScheduleColumns:
+        return c.taxes + c.insurance;
+    case ScheduleColumns + 1:
+        return c.mortgageInsurance;
+    case ScheduleColumns + 2:
+        return c.hoa;
+    default:
+        return c.total;
+    }
+}
 
 core::ScheduleYear asRow(const core::ScheduleRow &month)
 {
@@ -35,8 +52,9 @@ core::ScheduleYear asRow(const core::ScheduleRow &month)
 
 } // namespace
 
-void ScheduleTableModel::setSchedule(const core::Schedule &schedule, ScheduleView view,
-        const platform::LocaleInfo &money, const QLocale &dates)
+void ScheduleTableModel::setSchedule(const core::Schedule &schedule,
+        const core::MonthlyCosts &costs, ScheduleView view, const platform::LocaleInfo &money,
+        const QLocale &dates)
 {
     beginResetModel();
     m_view = view;
@@ -44,19 +62,35 @@ void ScheduleTableModel::setSchedule(const core::Schedule &schedule, ScheduleVie
     m_dateLocale = dates;
     m_rows.clear();
     m_months.clear();
+    // Costs come one for each row of a complete schedule, and none for any other.
+    const bool costed = costs.rows.size() == schedule.rows.size();
     if (view == ScheduleView::Monthly) {
         m_rows.reserve(schedule.rows.size());
         m_months.reserve(schedule.rows.size());
-        for (const core::ScheduleRow &month : schedule.rows) {
-            m_rows.push_back(asRow(month));
-            m_months.push_back(month.date);
+        for (size_t i = 0; i < schedule.rows.size(); ++i) {
+            m_rows.push_back(
+                    { asRow(schedule.rows[i]), costed ? costs.rows[i] : core::MonthlyCost{} });
+            m_months.push_back(schedule.rows[i].date);
         }
     } else {
-        m_rows = core::yearlyTotals(schedule.rows,
-                view == ScheduleView::CalendarYears ? core::YearGrouping::Calendar
-                                                    : core::YearGrouping::Loan);
+        const core::YearGrouping grouping = view == ScheduleView::CalendarYears
+                ? core::YearGrouping::Calendar
+                : core::YearGrouping::Loan;
+        const std::vector<core::ScheduleYear> years = core::yearlyTotals(schedule.rows, grouping);
+        const std::vector<core::CostYear> yearCosts = costed
+                ? core::yearlyCosts(schedule.rows, costs.rows, grouping)
+                : std::vector<core::CostYear>(years.size());
+        m_rows.reserve(years.size());
+        for (size_t i = 0; i < years.size(); ++i)
+            m_rows.push_back({ years[i], yearCosts[i].costs });
     }
     endResetModel();
+}
+
+core::Cents ScheduleTableModel::amount(const Row &row, int column)
+{
+    return column < ScheduleColumns ? row.sums.*AmountColumns[static_cast<size_t>(column - 1)]
+                                    : costAmount(row.costs, column);
 }
 
 int ScheduleTableModel::rowCount(const QModelIndex &parent) const
@@ -85,8 +119,9 @@ QVariant ScheduleTableModel::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return section < rowCount() ? QString::number(m_rows[static_cast<size_t>(section)].year)
-                                    : QVariant();
+        return section >= 0 && section < rowCount()
+                ? QString::number(m_rows[static_cast<size_t>(section)].sums.year)
+                : QVariant();
     if (section == 0)
         return m_view == ScheduleView::Monthly ? QStringLiteral("Month")
                                                : QStringLiteral("Payments");
@@ -101,27 +136,24 @@ std::vector<QStringList> ScheduleTableModel::widthSamples() const
     for (int row = 0; row < std::min(rowCount(), 12); ++row)
         first << cellText(row, 0);
     std::vector<QStringList> samples{ first };
-    for (const auto column : AmountColumns) {
-        const auto largest = std::max_element(m_rows.begin(), m_rows.end(),
-                [column](const core::ScheduleYear &a, const core::ScheduleYear &b) {
-                    return std::llabs(a.*column) < std::llabs(b.*column);
+    for (int column = 1; column < Columns; ++column) {
+        const auto largest = std::max_element(
+                m_rows.begin(), m_rows.end(), [column](const Row &a, const Row &b) {
+                    return std::llabs(amount(a, column)) < std::llabs(amount(b, column));
                 });
-        samples.push_back({ core::money(core::toAmount((*largest).*column), m_money) });
+        samples.push_back({ core::money(core::toAmount(amount(*largest, column)), m_money) });
     }
     return samples;
 }
 
 QString ScheduleTableModel::cellText(int row, int column) const
 {
-    const core::ScheduleYear &r = m_rows[static_cast<size_t>(row)];
-    const auto amount = [this](core::Cents cents) {
-        return core::money(core::toAmount(cents), m_money);
-    };
+    const Row &r = m_rows[static_cast<size_t>(row)];
     if (column > 0)
-        return amount(r.*AmountColumns[static_cast<size_t>(column - 1)]);
+        return core::money(core::toAmount(amount(r, column)), m_money);
     return m_view == ScheduleView::Monthly
             ? core::monthYear(m_months[static_cast<size_t>(row)], m_dateLocale)
-            : QString::number(r.firstNumber) + u" to " + QString::number(r.lastNumber);
+            : QString::number(r.sums.firstNumber) + u" to " + QString::number(r.sums.lastNumber);
 }
 
 } // namespace lw::shell

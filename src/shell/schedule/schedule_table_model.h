@@ -13,8 +13,9 @@ namespace lw::shell {
 /// Which rows the table shows.
 enum class ScheduleView { Monthly, CalendarYears, LoanYears };
 
-/// The schedule as table rows: one a payment, or one a year. The row header is the payment
-/// number or the year; money is in the locale's currency format, as in the sentences.
+/// The schedule as table rows: one a payment, or one a year, with what the months cost beyond
+/// principal and interest and in all. The row header is the payment number or the year;
+/// money is in the locale's currency format, as in the sentences.
 class ScheduleTableModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,9 +24,10 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
     Q_DISABLE_COPY_MOVE(ScheduleTableModel)
 
-    /// Shows the schedule's rows in the view, formatted by the given locales.
-    void setSchedule(const core::Schedule &schedule, ScheduleView view,
-            const platform::LocaleInfo &money, const QLocale &dates);
+    /// Shows the schedule's rows and their costs (one each) in the view, formatted by the
+    /// given locales.
+    void setSchedule(const core::Schedule &schedule, const core::MonthlyCosts &costs,
+            ScheduleView view, const platform::LocaleInfo &money, const QLocale &dates);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -38,11 +40,19 @@ public:
     std::vector<QStringList> widthSamples() const;
 
 private:
-    QString cellText(int row, int column) const;
+    // A row's amounts, in cents; a month is a "year" of one payment whose header is its
+    // number.
+    struct Row
+    {
+        core::ScheduleYear sums;
+        core::MonthlyCost costs;
+    };
 
-    // Kept in cents and formatted only when a row is shown; a month is a "year" of one
-    // payment whose header is its number.
-    std::vector<core::ScheduleYear> m_rows;
+    QString cellText(int row, int column) const;
+    static core::Cents amount(const Row &row, int column);
+
+    // Formatted only when a row is shown.
+    std::vector<Row> m_rows;
     std::vector<QDate> m_months; // monthly view: each row's month
     ScheduleView m_view = ScheduleView::Monthly;
     platform::LocaleInfo m_money;

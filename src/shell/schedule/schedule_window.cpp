@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -19,9 +20,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/cost_summary.h"
 #include "core/one_time_extras.h"
 #include "core/schedule_csv.h"
 #include "core/schedule_summary.h"
+#include "core/value_text.h"
 #include "core/write_error.h"
 #include "platform/gui/accessible_factory.h"
 #include "shell/schedule/printed_loan.h"
@@ -32,10 +35,9 @@ namespace lw::shell {
 
 namespace {
 
-core::ExtraPayments readExtras(const QDoubleSpinBox &monthly, const QSpinBox &from,
-        const std::vector<core::OneTimeEntry> &oneTime)
+core::Cents cents(const QDoubleSpinBox &field)
 {
-    return { std::llround(monthly.value() * 100), from.value(), core::readableExtras(oneTime) };
+    return std::llround(field.value() * 100);
 }
 
 QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
@@ -83,6 +85,13 @@ void ScheduleWindow::connectInputs()
     connect(m_oneTime, &QLineEdit::textChanged, this, changed);
     connect(m_firstPayment, &QDateEdit::dateChanged, this, changed);
     connect(m_view, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_insuranceRate, &QLineEdit::textChanged, this, changed);
+    connect(m_hoa, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_cancelOnRequest, &QCheckBox::toggled, this, changed);
+    connect(m_yearlyExtra, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_yearlyMonth, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_yearlyFrom, &QSpinBox::valueChanged, this, changed);
+    connect(m_biweekly, &QCheckBox::toggled, this, changed);
     connect(m_exportCsv, &QPushButton::clicked, this, &ScheduleWindow::exportCsv);
     connect(m_print, &QPushButton::clicked, this, &ScheduleWindow::print);
     connect(m_exportPdf, &QPushButton::clicked, this, &ScheduleWindow::exportPdf);
@@ -92,10 +101,8 @@ void ScheduleWindow::connectInputs()
 void ScheduleWindow::follow(const core::ValueRecord &record)
 {
     m_pass = record;
-    m_inputs.loan = record.FActualLoan;
-    m_inputs.annualRate = record.FInterestRate;
-    m_inputs.payments = record.FTerm * 12;
-    m_inputs.monthlyPI = record.FMonthlyPI;
+    m_base = core::calculatorScenario(record);
+    m_payments = record.FTerm * 12;
     limitFirstPayment();
     // A hidden window catches up when it is shown again.
     m_stale = true;
@@ -106,7 +113,7 @@ void ScheduleWindow::follow(const core::ValueRecord &record)
 void ScheduleWindow::limitFirstPayment()
 {
     // Later first months would leave the last payments without a date to write.
-    const QDate latest = core::latestFirstPayment(m_inputs.payments);
+    const QDate latest = core::latestFirstPayment(m_payments);
     m_firstPayment->setMaximumDate(latest);
     const QString why = u"The first payment can be no later than "
             + core::monthYear(latest, QLocale()) + u", so the last falls by Dec 9999.";
@@ -117,8 +124,10 @@ void ScheduleWindow::limitFirstPayment()
 core::ScheduleValues ScheduleWindow::values() const
 {
     core::ScheduleValues v;
-    v.extras = readExtras(*m_monthlyExtra, *m_extraFrom,
-            core::oneTimeEntries(m_oneTime->text(), m_services.locale.current()));
+    v.extras = readExtras(core::oneTimeEntries(m_oneTime->text(), m_services.locale.current()));
+    v.mortgageInsuranceRate = mortgageInsuranceRate();
+    v.monthlyHoa = cents(*m_hoa);
+    v.cancelOnRequest = m_cancelOnRequest->isChecked();
     v.firstPayment = m_firstPayment->date();
     v.view = m_view->currentIndex();
     v.oneTimeText = m_oneTime->text();
@@ -135,6 +144,17 @@ void ScheduleWindow::setValues(const core::ScheduleValues &v)
     if (v.firstPayment.isValid())
         m_firstPayment->setDate(v.firstPayment);
     m_view->setCurrentIndex(v.view);
+    m_insuranceRate->setText(v.mortgageInsuranceRate == 0
+                    ? QString()
+                    : core::floatText(static_cast<double>(v.mortgageInsuranceRate)
+                                    / static_cast<double>(core::RateScale),
+                            m_services.locale.current()));
+    m_hoa->setValue(core::toAmount(v.monthlyHoa));
+    m_cancelOnRequest->setChecked(v.cancelOnRequest);
+    m_yearlyExtra->setValue(core::toAmount(v.extras.yearly.amount));
+    m_yearlyMonth->setCurrentIndex(v.extras.yearly.month - 1);
+    m_yearlyFrom->setValue(v.extras.yearly.fromYear);
+    m_biweekly->setChecked(v.extras.biweekly);
     m_applying = false;
     m_stale = true;
     if (isVisible())
@@ -153,16 +173,46 @@ void ScheduleWindow::bringUpToDate()
         recompute();
 }
 
+core::ExtraPayments ScheduleWindow::readExtras(const std::vector<core::OneTimeEntry> &oneTime) const
+{
+    core::ExtraPayments extras{ cents(*m_monthlyExtra), m_extraFrom->value(),
+        core::readableExtras(oneTime) };
+    extras.yearly = { cents(*m_yearlyExtra), m_yearlyMonth->currentIndex() + 1,
+        m_yearlyFrom->value() };
+    extras.biweekly = m_biweekly->isChecked();
+    return extras;
+}
+
+std::int64_t ScheduleWindow::mortgageInsuranceRate() const
+{
+    // The field accepts only digits and one separator, so what does not read is empty.
+    const auto rate = core::parseFloat(m_insuranceRate->text(), m_services.locale.current());
+    return rate ? core::toScaledRate(*rate).value_or(0) : 0;
+}
+
+core::LoanScenario ScheduleWindow::scenario() const
+{
+    core::LoanScenario s = m_base.value_or(core::LoanScenario{});
+    if (!m_base) // the pass's amounts do not fit: the schedule says it is out of range
+        s.passPayment = std::nan("");
+    s.firstPayment = m_firstPayment->date();
+    s.extras = readExtras(m_oneTimeEntries);
+    s.mortgageInsuranceRate = mortgageInsuranceRate();
+    s.monthlyHoa = cents(*m_hoa);
+    s.cancelOnRequest = m_cancelOnRequest->isChecked();
+    return s;
+}
+
 void ScheduleWindow::recompute()
 {
     m_oneTimeEntries = core::oneTimeEntries(m_oneTime->text(), m_services.locale.current());
-    m_inputs.extras = readExtras(*m_monthlyExtra, *m_extraFrom, m_oneTimeEntries);
-    m_inputs.firstPayment = m_firstPayment->date();
-    m_schedule = core::computeSchedule(m_inputs);
+    const core::LoanScenario loan = scenario();
+    m_schedule = core::scenarioSchedule(loan);
+    m_costs = core::monthlyCosts(loan, m_schedule);
     const platform::LocaleInfo money = m_services.locale.current();
     const QLocale dates;
     m_model->setSchedule(
-            m_schedule, static_cast<ScheduleView>(m_view->currentIndex()), money, dates);
+            m_schedule, m_costs, static_cast<ScheduleView>(m_view->currentIndex()), money, dates);
     fitColumns();
     m_chart->setSchedule(m_schedule, money, dates);
     m_summary->setText(summaryLines().join(u'\n'));
@@ -199,7 +249,9 @@ void ScheduleWindow::fitColumns()
 
 QStringList ScheduleWindow::summaryLines() const
 {
-    return core::scheduleSummary(m_schedule, m_services.locale.current(), QLocale())
+    const platform::LocaleInfo money = m_services.locale.current();
+    return core::costSummary(m_costs, money, QLocale())
+            + core::scheduleSummary(m_schedule, money, QLocale())
             + core::oneTimeEntryNotes(m_oneTimeEntries, m_schedule);
 }
 
@@ -207,7 +259,7 @@ void ScheduleWindow::exportCsv()
 {
     const auto path = m_services.dialogs.saveFileName(this, QStringLiteral("Export CSV"),
             QStringLiteral("amortization-schedule.csv"), QStringLiteral("CSV files (*.csv)"));
-    if (path && !m_services.files.replaceDocument(*path, core::scheduleCsv(m_schedule)))
+    if (path && !m_services.files.replaceDocument(*path, core::scheduleCsv(m_schedule, m_costs)))
         m_services.feedback.showError(QString::fromUtf8(core::WriteError(*path).what()));
 }
 
@@ -226,6 +278,7 @@ void ScheduleWindow::exportPdf()
         writer.setTitle(windowTitle());
         writer.setResolution(300);
         writer.setPageSize(QPageSize(paperFor(QLocale().measurementSystem())));
+        writer.setPageOrientation(QPageLayout::Landscape); // ten columns of amounts
         if (!printOn(writer))
             return;
     }
@@ -239,6 +292,7 @@ void ScheduleWindow::print()
     printer.setDocName(windowTitle());
     // The locale's paper, unless the print dialog is told otherwise.
     printer.setPageSize(QPageSize(paperFor(QLocale().measurementSystem())));
+    printer.setPageOrientation(QPageLayout::Landscape); // ten columns of amounts
     if (m_services.dialogs.setUpPrinter(this, printer))
         printOn(printer);
 }

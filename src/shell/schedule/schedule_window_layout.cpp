@@ -2,6 +2,7 @@
 #include <limits>
 #include <utility>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -69,7 +72,57 @@ void ScheduleWindow::createInputs()
         grid->addWidget(field, row, 1);
     }
     grid->setColumnStretch(1, 1);
-    m_page->layout()->addWidget(group);
+    auto *row = new QHBoxLayout; // owned by the page's layout
+    row->addWidget(group);
+    createCostInputs(*row);
+    static_cast<QVBoxLayout *>(m_page->layout())->addLayout(row);
+}
+
+void ScheduleWindow::createCostInputs(QBoxLayout &row)
+{
+    auto *group = new QGroupBox(QStringLiteral("Costs and plans"), m_page); // owned
+    auto *grid = new QGridLayout(group);
+    m_insuranceRate = new QLineEdit(group);
+    m_insuranceRate->setObjectName(QStringLiteral("mortgageInsuranceRate"));
+    m_insuranceRate->setPlaceholderText(QStringLiteral("none"));
+    const QString separator =
+            QRegularExpression::escape(m_services.locale.current().decimalSeparator);
+    m_insuranceRate->setValidator(new QRegularExpressionValidator( // owned by the field
+            QRegularExpression(u"\\d{0,2}(" + separator + u"\\d{0,4})?"), m_insuranceRate));
+    m_hoa = new QDoubleSpinBox(group);
+    m_hoa->setRange(0, 99999.99);
+    m_hoa->setGroupSeparatorShown(true);
+    m_cancelOnRequest = new QCheckBox(
+            QStringLiteral("I will &ask my lender to cancel mortgage insurance at 80 %"), group);
+    m_cancelOnRequest->setChecked(true);
+    m_yearlyExtra = new QDoubleSpinBox(group);
+    m_yearlyExtra->setRange(0, 999999999.99);
+    m_yearlyExtra->setGroupSeparatorShown(true);
+    m_yearlyMonth = new QComboBox(group);
+    for (int month = 1; month <= 12; ++month)
+        m_yearlyMonth->addItem(QLocale().standaloneMonthName(month));
+    m_yearlyFrom = new QSpinBox(group);
+    m_yearlyFrom->setRange(0, 9999);
+    // Any year before the loan's pays from the start; 0 says so in words.
+    m_yearlyFrom->setSpecialValueText(QStringLiteral("the start"));
+    m_biweekly = new QCheckBox(QStringLiteral("Bi-&weekly payments (half every two weeks)"), group);
+    auto *rateUnit = new QLabel(QStringLiteral("% of the loan a year"), group);
+    grid->addWidget(labelFor(m_insuranceRate, QStringLiteral("Mortgage &insurance:"), group), 0, 0);
+    grid->addWidget(m_insuranceRate, 0, 1);
+    grid->addWidget(rateUnit, 0, 2, 1, 2);
+    m_insuranceRate->setAccessibleDescription(rateUnit->text());
+    grid->addWidget(labelFor(m_hoa, QStringLiteral("&HOA dues a month:"), group), 1, 0);
+    grid->addWidget(m_hoa, 1, 1);
+    grid->addWidget(m_cancelOnRequest, 2, 0, 1, 4);
+    grid->addWidget(labelFor(m_yearlyExtra, QStringLiteral("Extra every &year:"), group), 3, 0);
+    grid->addWidget(m_yearlyExtra, 3, 1);
+    grid->addWidget(labelFor(m_yearlyMonth, QStringLiteral("i&n:"), group), 3, 2);
+    grid->addWidget(m_yearlyMonth, 3, 3);
+    grid->addWidget(labelFor(m_yearlyFrom, QStringLiteral("from ca&lendar year:"), group), 4, 0);
+    grid->addWidget(m_yearlyFrom, 4, 1);
+    grid->addWidget(m_biweekly, 5, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    row.addWidget(group);
 }
 
 void ScheduleWindow::createSummary()

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/payment.h"
 #include "core/write_error.h"
 #include "shell/schedule/printed_loan.h"
 #include "shell/schedule/schedule_printout.h"
@@ -37,6 +38,8 @@ using shell::ScheduleWindow;
 core::ValueRecord defaultPass()
 {
     core::ValueRecord record;
+    record.FSalesPrice = 100000;
+    record.FDownPayment = 20000;
     record.FActualLoan = 80000;
     record.FInterestRate = 6;
     record.FTerm = 30;
@@ -84,9 +87,9 @@ TEST_F(ScheduleWindowTest, CsvOfTheDefaultLoanParsesBack)
     const QList<QByteArray> lines = files.files.at(u"/home/u/schedule.csv"_s).trimmed().split('\n');
     ASSERT_EQ(lines.size(), 361) << "the header and 360 payments";
     const QList<QByteArray> last = lines.back().trimmed().split(',');
-    ASSERT_EQ(last.size(), 7);
+    ASSERT_EQ(last.size(), 12) << "the schedule's seven columns and the five of its costs";
     EXPECT_EQ(last.front(), "360");
-    EXPECT_EQ(last.back(), "0.00");
+    EXPECT_EQ(last[6], "0.00") << "the balance";
     EXPECT_TRUE(files.documents.contains(*dialogs.saveAnswer)) << "a document, not a setting";
 }
 
@@ -126,9 +129,11 @@ TEST_P(SchedulePrinting, PrintsTheWholeTableOnTheExpectedPages)
     // The lines a page holds, from the printer's page and the print font's measured height.
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(shell::paperFor(QLocale().measurementSystem())));
+    printer.setPageOrientation(QPageLayout::Landscape);
     const QFontMetrics metrics(QFont(u"Arial"_s, 9), &printer);
     const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    const int summaryLines = 7; // the loan's three, a blank, payment, totals, payoff
+    // The loan's four, a blank, the whole payment, every payment, the payment, totals, payoff.
+    const int summaryLines = 10;
     const shell::PrintPages pages{ pageHeight / metrics.lineSpacing(), summaryLines };
     EXPECT_EQ(pdfPages(pdf.readAll()), pages.pageCount(GetParam().rows));
 }
@@ -139,6 +144,56 @@ INSTANTIATE_TEST_SUITE_P(Views, SchedulePrinting,
                 PrintRow{ "LoanYears", ScheduleView::LoanYears, 30 }),
         RowName());
 
+// 300,000 with 15,000 down at 6.5 % over 30 years: a 95 % loan.
+core::ValueRecord insuredPass()
+{
+    core::ValueRecord record;
+    record.FSalesPrice = 300000;
+    record.FDownPayment = 15000;
+    record.FActualLoan = 285000;
+    record.FInterestRate = 6.5;
+    record.FTerm = 30;
+    record.FMonthlyPI = static_cast<double>(core::CalcPayment(285000, 6.5, 360, 6));
+    return record;
+}
+
+TEST_F(ScheduleWindowTest, MortgageInsuranceIsChargedUpToThePaymentThatEndsIt)
+{
+    window.follow(insuredPass());
+    window.findChild<QLineEdit *>(u"mortgageInsuranceRate"_s)->setText(u"0.55"_s);
+    // Where the rules end it, from the same loan put to the costs directly.
+    core::LoanScenario loan = *core::calculatorScenario(insuredPass());
+    loan.firstPayment = QDate(2026, 11, 1);
+    loan.mortgageInsuranceRate = 5500;
+    const int last = core::monthlyCosts(loan, core::scenarioSchedule(loan))
+                             .mortgageInsurance.applied.lastPayment;
+    ASSERT_GT(last, 1);
+    const QAbstractItemModel &model = *table()->model();
+    ASSERT_EQ(model.headerData(7, Qt::Horizontal).toString(), u"Mortgage ins."_s);
+    // 285,000 x 0.55 % / 12 = 130.625, a cent's half rounded away from zero.
+    EXPECT_EQ(model.index(0, 7).data().toString(), u"$130.63"_s);
+    EXPECT_EQ(model.index(last - 1, 7).data().toString(), u"$130.63"_s);
+    EXPECT_EQ(model.index(last, 7).data().toString(), u"$0.00"_s);
+    dialogs.saveAnswer = QStringLiteral("/home/u/schedule.csv");
+    window.exportCsv();
+    const QList<QByteArray> lines = files.files.at(*dialogs.saveAnswer).split('\n');
+    EXPECT_EQ(lines[0].trimmed(),
+            "Number,Date,Payment,Interest,Principal,Extra,Balance,Taxes,Insurance,"
+            "Mortgage insurance,HOA,Total");
+    EXPECT_EQ(lines[last].split(',')[9], "130.63") << "the last premium";
+    EXPECT_EQ(lines[last + 1].split(',')[9], "0.00");
+}
+
+TEST_F(ScheduleWindowTest, APassWithNoLoanShowsAnEmptyTable)
+{
+    core::ValueRecord paidInCash = defaultPass();
+    paidInCash.FDownPayment = paidInCash.FSalesPrice;
+    paidInCash.FActualLoan = 0;
+    window.follow(paidInCash);
+    EXPECT_EQ(table()->model()->rowCount(), 0);
+    EXPECT_EQ(table()->model()->headerData(-1, Qt::Vertical), QVariant());
+}
+
 TEST(PrintedLoan, SaysWhichLoanAndExtrasAndUsesTheLocalesPaper)
 {
     core::ValueRecord pass = defaultPass();
@@ -148,7 +203,18 @@ TEST(PrintedLoan, SaysWhichLoanAndExtrasAndUsesTheLocalesPaper)
     EXPECT_EQ(shell::printedLoan(pass, choices, {}, QLocale::c()),
             (QStringList{ u"Price: $100,000.00    Down payment: $20,000.00    Loan: $80,000.00"_s,
                     u"Rate: 6 %    Term: 30 years    First payment: Jan 2027"_s,
-                    u"Extra every month: $100.00 from payment 13    One-time extras: 12=5000; x"_s }));
+                    u"Extra every month: $100.00 from payment 13    One-time extras: 12=5000; x"_s,
+                    u"Mortgage insurance: none    HOA dues: $0.00 a month"_s }));
+    core::ScheduleValues plans;
+    plans.extras.yearly = { 200000, 6, 2030 };
+    plans.extras.biweekly = true;
+    plans.mortgageInsuranceRate = 5500;
+    plans.monthlyHoa = 5000;
+    const QStringList planned = shell::printedLoan(pass, plans, {}, QLocale::c());
+    EXPECT_EQ(planned.mid(2),
+            (QStringList{ u"Extra every year: $2,000.00 in June from 2030    Bi-weekly payments"_s,
+                    u"Mortgage insurance: 0.55 % of the loan a year, cancelled on request at "
+                    "80 %    HOA dues: $50.00 a month"_s }));
     EXPECT_EQ(shell::paperFor(QLocale(QLocale::English, QLocale::UnitedStates).measurementSystem()),
             QPageSize::Letter);
     EXPECT_EQ(
@@ -192,7 +258,7 @@ TEST_F(ScheduleWindowTest, TableReadsWithHeadersThroughAccessibility)
     QAccessibleTableInterface *grid = view->tableInterface();
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->rowCount(), 360);
-    EXPECT_EQ(grid->columnCount(), 6);
+    EXPECT_EQ(grid->columnCount(), 10);
     QAccessibleInterface *cell = grid->cellAt(0, 1);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(QAccessible::Name), u"$479.64"_s);
@@ -226,8 +292,11 @@ TEST_F(ScheduleWindowTest, SummaryIsReadAsItsText)
     QAccessibleInterface *summary =
             QAccessible::queryAccessibleInterface(window.findChild<QLabel *>(u"scheduleSummary"_s));
     ASSERT_NE(summary, nullptr);
-    EXPECT_TRUE(summary->text(QAccessible::Name)
-                        .startsWith(u"Monthly payment (principal and interest): $479.64"_s));
+    const QString text = summary->text(QAccessible::Name);
+    EXPECT_TRUE(text.startsWith(
+            u"Your payment is $479.64 a month: principal and interest $479.64.\n"_s))
+            << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\nMonthly payment (principal and interest): $479.64"_s));
 }
 
 TEST_F(ScheduleWindowTest, AnUnreadableOneTimeExtraIsNamedAndTheOthersUsed)
