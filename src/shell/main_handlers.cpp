@@ -108,13 +108,13 @@ void TfrmMain::ShowCompare()
         FComparePage = new ComparePage(
                 { FServices.files, FServices.dialogs, FServices.feedback, FServices.locale },
                 FScheduleWindow);
-        FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
+        FComparePage->follow(FValues, FScheduleWindow->values());
         FComparePage->setValues(
                 core::loadCompareValues(core::settingsFilePath(FValues), FServices.files));
         // Each pass reaches it through the schedule, which takes the pass first; so does a
         // new first payment month, which moves the months the comparison names.
         connect(FScheduleWindow, &ScheduleWindow::scheduleUpdated, FComparePage, [this] {
-            FComparePage->follow(FValues, FScheduleWindow->values().firstPayment);
+            FComparePage->follow(FValues, FScheduleWindow->values());
         });
     }
     FScheduleWindow->showPage(FComparePage, QStringLiteral("Compare &Offers"));
@@ -146,8 +146,12 @@ void TfrmMain::ShowAfford()
     makeScheduleWindow();
     if (!FAffordPage) {
         FAffordPage = new AffordPage(FServices.locale, FScheduleWindow);
+        // Preset from the calculator, and HOA dues and mortgage insurance from the schedule.
+        core::AffordInputs defaults = core::affordDefaults(FValues);
+        defaults.terms.mortgageInsuranceRate = FScheduleWindow->values().mortgageInsuranceRate;
+        defaults.terms.monthlyHoa = FScheduleWindow->values().monthlyHoa;
         FAffordPage->setInputs(core::loadAffordValues(core::settingsFilePath(FValues),
-                FServices.files, FServices.locale.current(), core::affordDefaults(FValues)));
+                FServices.files, FServices.locale.current(), defaults));
         connect(FAffordPage, &AffordPage::usePrice, this,
                 [this](core::Cents price, core::Cents downPayment) {
                     guarded([&] {

@@ -92,13 +92,16 @@ void ComparePage::createTable()
     layout->addWidget(note);
 }
 
-void ComparePage::follow(const core::ValueRecord &record, const QDate &firstPayment)
+void ComparePage::follow(const core::ValueRecord &record, const core::ScheduleValues &schedule)
 {
     const auto scenario = core::calculatorScenario(record);
     if (!scenario)
         return; // beyond the fields' range: the last loan stays
     core::LoanScenario base = *scenario;
-    base.firstPayment = firstPayment;
+    base.firstPayment = schedule.firstPayment;
+    base.mortgageInsuranceRate = schedule.mortgageInsuranceRate;
+    base.monthlyHoa = schedule.monthlyHoa;
+    base.cancelOnRequest = schedule.cancelOnRequest;
     m_base = base;
     m_stale = true;
     if (isVisible())

@@ -5,6 +5,7 @@
 
 #include "core/loan_scenario.h"
 #include "core/offer_values.h"
+#include "core/schedule_values.h"
 #include "core/value_record.h"
 #include "shell/schedule/schedule_services.h"
 
@@ -28,9 +29,10 @@ public:
     ComparePage(const ScheduleServices &services, QWidget *parent);
     Q_DISABLE_COPY_MOVE(ComparePage)
 
-    /// Takes the loan of a completed pass, its first payment in `firstPayment`'s month;
-    /// shown at once when the page is visible.
-    void follow(const core::ValueRecord &record, const QDate &firstPayment);
+    /// Takes the loan of a completed pass with the schedule's first payment month, mortgage
+    /// insurance and HOA dues, which offers use unless they give their own; shown at once
+    /// when the page is visible.
+    void follow(const core::ValueRecord &record, const core::ScheduleValues &schedule);
 
     core::CompareValues values() const;
     void setValues(const core::CompareValues &values);

@@ -39,12 +39,21 @@ core::ValueRecord pass(double price, double down, double rate)
     return record;
 }
 
+core::ScheduleValues firstIn2027(std::int64_t insuranceRate = 0, core::Cents hoa = 0)
+{
+    core::ScheduleValues values;
+    values.firstPayment = QDate(2027, 1, 1);
+    values.mortgageInsuranceRate = insuranceRate;
+    values.monthlyHoa = hoa;
+    return values;
+}
+
 class ComparePageTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        page.follow(pass(100000, 20000, 6), QDate(2027, 1, 1));
+        page.follow(pass(100000, 20000, 6), firstIn2027());
         page.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }
@@ -94,13 +103,21 @@ TEST_F(ComparePageTest, FirstColumnFollowsEveryPassShownOrHidden)
     EXPECT_EQ(cell(u"Loan"_s, 0), u"$80,000.00"_s);
     EXPECT_EQ(cell(u"Principal and interest"_s, 0), u"$479.64"_s);
     page.hide();
-    page.follow(pass(200000, 40000, 6), QDate(2027, 1, 1));
+    page.follow(pass(200000, 40000, 6), firstIn2027());
     page.show();
     // Twice the loan: twice 479.64042 a month.
     EXPECT_EQ(cell(u"Loan"_s, 0), u"$160,000.00"_s);
     EXPECT_EQ(cell(u"Principal and interest"_s, 0), u"$959.28"_s);
     EXPECT_FALSE(table()->model()->flags(table()->model()->index(row(u"Rate (%)"_s), 0))
             & Qt::ItemIsEditable);
+}
+
+TEST_F(ComparePageTest, FirstColumnTakesTheSchedulesInsuranceAndDues)
+{
+    page.follow(pass(100000, 5000, 6), firstIn2027(5500, 5000));
+    // 95,000 x 0.55 % / 12 is 43.5417 a month.
+    EXPECT_EQ(cell(u"Mortgage insurance a month"_s, 0), u"$43.54"_s);
+    EXPECT_EQ(cell(u"HOA dues"_s, 0), u"$50.00"_s);
 }
 
 TEST_F(ComparePageTest, AddedOfferTakesTypedTermsAndName)
