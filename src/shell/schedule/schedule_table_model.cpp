@@ -12,7 +12,7 @@ namespace lw::shell {
 namespace {
 
 constexpr int Columns = 10;
-constexpr int ScheduleColumns = 6; // the month or payments, then the schedule's amounts
+constexpr int ScheduleColumns = ScheduleTableModel::ScheduleColumns;
 
 const std::array<QString, Columns> &amountHeaders()
 {

@@ -24,6 +24,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
     Q_DISABLE_COPY_MOVE(ScheduleTableModel)
 
+    /// The month or payment, then the schedule's amounts; the monthly costs follow them.
+    static constexpr int ScheduleColumns = 6;
+
     /// Shows the schedule's rows and their costs (one each) in the view, formatted by the
     /// given locales.
     void setSchedule(const core::Schedule &schedule, const core::MonthlyCosts &costs,

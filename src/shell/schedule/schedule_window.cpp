@@ -236,9 +236,12 @@ void ScheduleWindow::fitColumns()
                 m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const int width = widest(samples[static_cast<size_t>(column)] + QStringList{ header });
         m_table->setColumnWidth(column, width);
-        total += width;
+        if (column < ScheduleTableModel::ScheduleColumns)
+            total += width;
     }
-    // Every column stays in sight; the chart takes what is left.
+    // The schedule's own columns stay in sight, so the window still fits beside the
+    // calculator on common screens; the costs scroll into view where room is short, and the
+    // chart takes what is left.
     const int rowHeader =
             widest({ m_model->headerData(m_model->rowCount() - 1, Qt::Vertical, Qt::DisplayRole)
                              .toString() });
