@@ -74,9 +74,12 @@ TEST_F(AffordFromTheCalculator, IsAPageOfTheCompanionEachEntryBringingItsOwnToTh
     EXPECT_EQ(page->window(), companion);
     window->mnuFileSchedule->trigger();
     EXPECT_FALSE(page->isVisible()) << "the schedule's page in front";
+    EXPECT_EQ(companion->windowTitle(), QStringLiteral("Amortization Schedule"));
     EXPECT_EQ(window->findChildren<shell::ScheduleWindow *>().size(), 1);
     window->mnuFileAfford->trigger();
     EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(companion->windowTitle(), QStringLiteral("What Can I Afford?"))
+            << "named after its page";
 }
 
 TEST_F(AffordFromTheCalculator, ItsInputsAreKeptInTheirOwnSectionBesideTheSchedules)

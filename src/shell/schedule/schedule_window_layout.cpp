@@ -198,6 +198,11 @@ void ScheduleWindow::createPages()
     // Narrow margins: every pixel counts where the window stands beside the calculator.
     (new QVBoxLayout(m_page))->setContentsMargins(6, 6, 6, 6); // owned by the page
     m_pages->addTab(m_page, QStringLiteral("Sch&edule"));
+    m_page->setWindowTitle(windowTitle());
+    // The frame is named after the page in front, for the task list and screen readers.
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
+        setWindowTitle(m_pages->currentWidget()->windowTitle());
+    });
     outer->addWidget(m_pages);
 }
 
