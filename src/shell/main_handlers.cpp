@@ -178,20 +178,23 @@ void TfrmMain::placeSchedule(const QRect &saved)
     const QRect outer = frameGeometry();
     const QMargins frame(client.left() - outer.left(), client.top() - outer.top(),
             outer.right() - client.right(), outer.bottom() - client.bottom());
+    // The field column down to the last result field stays in sight.
+    const QPoint fieldsEnd =
+            edtMonthlyPITI->mapToGlobal(QPoint(edtMonthlyPITI->width(), edtMonthlyPITI->height()));
     if (saved.isValid()) {
-        // Where it was, inside the screen it reopens on.
+        // Where it was, inside the screen it reopens on, unless the calculator now stands
+        // there: then placed anew from its old size.
         const QScreen *on = QGuiApplication::screenAt(saved.topLeft() + QPoint(20, 20));
         const QRect area = (on ? on : screen())->availableGeometry();
         const QRect framed = core::movedInside(
                 QRect(saved.topLeft(), saved.size().grownBy(frame).boundedTo(area.size())), area);
         FScheduleWindow->resize(framed.size().shrunkBy(frame));
-        FScheduleWindow->move(framed.topLeft());
-        return;
+        if (!framed.intersects(QRect(outer.topLeft(), fieldsEnd))) {
+            FScheduleWindow->move(framed.topLeft());
+            return;
+        }
     }
-    // Beside the calculator, so an edit there and its effect here are seen together; the
-    // field column down to the last result field stays in sight.
-    const QPoint fieldsEnd =
-            edtMonthlyPITI->mapToGlobal(QPoint(edtMonthlyPITI->width(), edtMonthlyPITI->height()));
+    // Beside the calculator, so an edit there and its effect here are seen together.
     FScheduleWindow->bringUpToDate();
     const core::CompanionPlacement placed = core::placeCompanion({ screen()->availableGeometry(),
             outer, QRect(QPoint(0, 0), fieldsEnd - outer.topLeft()),

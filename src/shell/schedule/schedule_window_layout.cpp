@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -172,9 +173,19 @@ void ScheduleWindow::createButtons()
 
 void ScheduleWindow::showPage(QWidget *page, const QString &title)
 {
-    if (m_pages->indexOf(page) < 0)
-        m_pages->addTab(page, title);
-    m_pages->setCurrentWidget(page);
+    QWidget *tab = page->parentWidget() ? page->parentWidget()->parentWidget() : nullptr;
+    if (!qobject_cast<QScrollArea *>(tab) || m_pages->indexOf(tab) < 0) {
+        // A page wider than the room beside the calculator scrolls instead of widening the
+        // window past the screen's edge.
+        auto *scroll = new QScrollArea(m_pages); // owned by the tabs
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWindowTitle(page->windowTitle());
+        scroll->setWidget(page);
+        m_pages->addTab(scroll, title);
+        tab = scroll;
+    }
+    m_pages->setCurrentWidget(tab);
 }
 
 void ScheduleWindow::showSchedulePage()
