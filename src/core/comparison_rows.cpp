@@ -14,7 +14,7 @@ enum class Better { None, Lower, Higher };
 
 using Value = std::optional<std::int64_t>;
 
-struct RowSpec
+struct RowKind
 {
     const char *label; // %1: the years of the period
     RowUnit unit;
@@ -30,10 +30,10 @@ Value aprValue(const OfferFigures &f)
     return f.apr ? Value(std::llround(*f.apr * 1000)) : std::nullopt;
 }
 
-const std::vector<RowSpec> &rowSpecs()
+const std::vector<RowKind> &rowKinds()
 {
     using F = const OfferFigures &;
-    static const std::vector<RowSpec> specs{
+    static const std::vector<RowKind> kinds{
         { "Loan", RowUnit::Money, Better::None, false,
                 [](F f) {
                     return f.loan;
@@ -115,7 +115,7 @@ const std::vector<RowSpec> &rowSpecs()
                     return f.payoffMonth;
                 } },
     };
-    return specs;
+    return kinds;
 }
 
 QString periodText(int years)
@@ -148,21 +148,21 @@ void addDifferences(std::vector<ComparisonCell> &cells)
             cells[i].difference = *cells[i].value - *first;
 }
 
-ComparisonRow rowOf(const RowSpec &spec, const Comparison &comparison)
+ComparisonRow rowOf(const RowKind &kind, const Comparison &comparison)
 {
-    QString label = QString::fromLatin1(spec.label);
+    QString label = QString::fromLatin1(kind.label);
     if (label.contains(QStringLiteral("%1")))
         label = label.arg(periodText(comparison.years));
-    ComparisonRow row{ label, spec.unit, {} };
+    ComparisonRow row{ label, kind.unit, {} };
     for (const OfferFigures &f : comparison.offers) {
         ComparisonCell cell;
-        if (f.complete || !spec.needsSchedule)
-            cell.value = spec.value(f);
-        if (spec.month && f.complete)
-            cell.month = spec.month(f);
+        if (f.complete || !kind.needsSchedule)
+            cell.value = kind.value(f);
+        if (kind.month && f.complete)
+            cell.month = kind.month(f);
         row.cells.push_back(cell);
     }
-    markBest(row.cells, spec.better);
+    markBest(row.cells, kind.better);
     addDifferences(row.cells);
     return row;
 }
@@ -230,8 +230,8 @@ std::vector<ComparisonRow> comparisonRows(const Comparison &comparison)
     std::vector<ComparisonRow> rows;
     if (comparison.offers.empty())
         return rows;
-    for (const RowSpec &spec : rowSpecs())
-        rows.push_back(rowOf(spec, comparison));
+    for (const RowKind &kind : rowKinds())
+        rows.push_back(rowOf(kind, comparison));
     rows.push_back(breakEvenRow(comparison));
     return rows;
 }

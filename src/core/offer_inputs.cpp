@@ -12,14 +12,14 @@ namespace {
 
 enum class Kind { Text, Percent, Years, Money };
 
-struct InputSpec
+struct InputKind
 {
     const char *label;
     Kind kind;
 };
 
 // In the order of OfferInput.
-constexpr std::array<InputSpec, OfferInputCount> Specs{ {
+constexpr std::array<InputKind, OfferInputCount> Kinds{ {
         { "Name", Kind::Text },
         { "Rate (%)", Kind::Percent },
         { "Term (years)", Kind::Years },
@@ -36,9 +36,9 @@ constexpr std::array<InputSpec, OfferInputCount> Specs{ {
 // No rate, point or premium a lender offers comes near this.
 constexpr std::int64_t MaxPercent = 100 * RateScale;
 
-const InputSpec &specOf(OfferInput input)
+const InputKind &kindOf(OfferInput input)
 {
-    return Specs[static_cast<std::size_t>(input)];
+    return Kinds[static_cast<std::size_t>(input)];
 }
 
 std::int64_t numberOf(const LoanScenario &s, OfferInput input)
@@ -131,13 +131,13 @@ bool assign(Offer &offer, OfferInput input, std::optional<std::int64_t> value)
 
 QString offerInputLabel(OfferInput input)
 {
-    return QString::fromLatin1(specOf(input).label);
+    return QString::fromLatin1(kindOf(input).label);
 }
 
 QString offerInputText(const LoanScenario &scenario, OfferInput input,
         const platform::LocaleInfo &locale, bool forEditing)
 {
-    const Kind kind = specOf(input).kind;
+    const Kind kind = kindOf(input).kind;
     const std::int64_t n = numberOf(scenario, input);
     if (kind == Kind::Years || kind == Kind::Text)
         return kind == Kind::Years ? QString::number(n) : QString();
@@ -181,7 +181,7 @@ bool setOfferInput(
     const bool overridable = input >= OfferInput::Price;
     if (overridable && text.trimmed().isEmpty())
         return assign(offer, input, std::nullopt);
-    const auto value = parsed(specOf(input).kind, text, locale);
+    const auto value = parsed(kindOf(input).kind, text, locale);
     return value && assign(offer, input, value);
 }
 
